@@ -11,10 +11,16 @@ foreach(path IN LISTS FILES)
   string(APPEND body "const unsigned char k_${name}[] = {\n  ${bytes}\n};\n")
   string(APPEND table "  {\"${name}\", k_${name}, sizeof k_${name}},\n")
 endforeach()
+set(count "sizeof kEmbeddedFiles / sizeof kEmbeddedFiles[0]")
+if(table STREQUAL "")
+  # An array may not be empty: keep one unused entry and count none.
+  set(table "  {\"\", nullptr, 0},\n")
+  set(count "0")
+endif()
 file(WRITE "${OUTPUT}.tmp"
 "// Generated from the asset files at build time; do not edit.\n"
 "#include \"embedded_file.h\"\n\nnamespace ${NAMESPACE} {\nnamespace {\n${body}}\n\n"
 "extern const EmbeddedFile kEmbeddedFiles[] = {\n${table}};\n"
-"extern const std::size_t kEmbeddedFileCount = sizeof kEmbeddedFiles / sizeof kEmbeddedFiles[0];\n}\n")
+"extern const std::size_t kEmbeddedFileCount = ${count};\n}\n")
 execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different "${OUTPUT}.tmp" "${OUTPUT}")
 file(REMOVE "${OUTPUT}.tmp")

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs a command with a Wine prefix of the build tree, a persistent wineserver
+# and, unless USE_CURRENT_DISPLAY=1 and a display exists, a fresh virtual X display.
+# Usage: scripts/with-wine-display.sh PREFIX_DIR COMMAND [ARGS...]
+set -euo pipefail
+prefix=$(realpath -m "${1:?usage: with-wine-display.sh PREFIX_DIR COMMAND...}"); shift
+
+export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree=;mshtml="
+export LC_ALL="${VARNOMEL_LOCALE:-zh_CN.UTF-8}"
+
+xvfb_pid=""
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
+  rm -f "${display_file:-}"
+}
+trap cleanup EXIT
+
+if [ "${USE_CURRENT_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+  display_file=$(mktemp)
+  # -displayfd picks a free display; -noreset keeps the painted root alive.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+  [ -s "$display_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(head -n1 "$display_file")"
+  xsetroot -solid '#2e8b57' || true
+fi
+
+if [ ! -f "$prefix/system.reg" ]; then
+  mkdir -p "$prefix"
+  wineboot -i </dev/null >/dev/null 2>&1
+  # No window manager here: unmanaged windows need none to answer them.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+  wineserver -w
+fi
+
+# Helper processes inherit no pipes of ours, or CTest would wait for them.
+wineserver -p </dev/null >/dev/null 2>&1
+wine wineboot </dev/null >/dev/null 2>&1 || true
+
+"$@"

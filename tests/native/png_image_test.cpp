@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+#include <png.h>
+#include <zlib.h>
+
+#include <cstring>
+#include <vector>
+
+#include "png_image.h"
+
+namespace varnomel {
+namespace {
+
+std::vector<unsigned char> encode(int width, int height, png_uint_32 format, const std::vector<unsigned char>& pixels) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = format;
+    png_alloc_size_t size = 0;
+    png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr);
+    std::vector<unsigned char> bytes(size);
+    EXPECT_TRUE(png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0, nullptr));
+    bytes.resize(size);
+    return bytes;
+}
+
+std::optional<Image> decode(const std::vector<unsigned char>& bytes, Rgb background = {}) {
+    return decodePng(bytes.data(), bytes.size(), background);
+}
+
+TEST(PngImage, ComposesAlphaOverTheBackground) {
+    struct Case {
+        std::uint8_t channel, alpha, background, expected;
+    } cases[] = {
+        {200, 255, 17, 200},   // opaque: unchanged
+        {200, 0, 0, 0},        // transparent over black: black
+        {200, 0, 90, 90},      // transparent: the background
+        {255, 128, 0, 128},    // 255·128/255
+        {100, 51, 200, 180},   // 20 + 160
+        {1, 254, 0, 0},        // 0.996… keeps only its whole-number part
+        {10, 1, 255, 254},     // 0.039… + 254.0 = 254.039…
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(composeChannel(c.channel, c.alpha, c.background), c.expected)
+            << int(c.channel) << " a=" << int(c.alpha) << " over " << int(c.background);
+    }
+}
+
+TEST(PngImage, DecodesRgbaTopRowFirstAsZeroRgb) {
+    const std::vector<unsigned char> pixels = {
+        255, 0, 0, 255,   0, 255, 0, 0,     // opaque red, transparent green
+        0, 0, 255, 128,   10, 20, 30, 255,  // half blue, opaque dark
+    };
+    const auto image = decode(encode(2, 2, PNG_FORMAT_RGBA, pixels), Rgb{0, 0, 0});
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->width, 2);
+    EXPECT_EQ(image->height, 2);
+    EXPECT_EQ(image->pixels, (std::vector<std::uint32_t>{0xFF0000, 0x000000, 0x000080, 0x0A141E}));
+}
+
+TEST(PngImage, TransparentPixelsTakeTheBackground) {
+    const auto image = decode(encode(1, 1, PNG_FORMAT_RGBA, {9, 9, 9, 0}), Rgb{1, 2, 3});
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixels[0], 0x010203u);
+}
+
+TEST(PngImage, RgbAndGreyDecodeOpaque) {
+    const auto rgb = decode(encode(1, 1, PNG_FORMAT_RGB, {1, 2, 3}), Rgb{200, 200, 200});
+    ASSERT_TRUE(rgb);
+    EXPECT_EQ(rgb->pixels[0], 0x010203u);
+    const auto grey = decode(encode(1, 1, PNG_FORMAT_GRAY, {77}));
+    ASSERT_TRUE(grey);
+    EXPECT_EQ(grey->pixels[0], 0x4D4D4Du);
+}
+
+TEST(PngImage, RejectsBytesThatAreNoWholePng) {
+    const std::vector<unsigned char> good = encode(3, 3, PNG_FORMAT_RGB, std::vector<unsigned char>(27, 60));
+    ASSERT_TRUE(decode(good));
+    EXPECT_FALSE(decodePng(nullptr, 0, Rgb{}));
+    EXPECT_FALSE(decode({'G', 'I', 'F', '8', '9', 'a', 0, 0}));
+    for (std::size_t length = 0; length + 12 < good.size(); ++length) {
+        // Every cut before the closing chunk loses header, data or both.
+        const std::vector<unsigned char> cut(good.begin(), good.begin() + length);
+        EXPECT_FALSE(decode(cut)) << "cut at " << length;
+    }
+    std::vector<unsigned char> damaged = good;
+    damaged[20] ^= 0x01;  // inside the header chunk: its checksum no longer fits
+    EXPECT_FALSE(decode(damaged));
+}
+
+// A PNG header that declares a size of its own, with a correct checksum.
+std::vector<unsigned char> headerDeclaring(png_uint_32 width, png_uint_32 height) {
+    std::vector<unsigned char> bytes = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    for (png_uint_32 value : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<unsigned char>(value >> shift));
+    }
+    for (unsigned char b : {8, 6, 0, 0, 0}) bytes.push_back(b);
+    const uLong crc = crc32(0, bytes.data() + 12, 17);
+    for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<unsigned char>(crc >> shift));
+    return bytes;
+}
+
+TEST(PngImage, RejectsHugeDeclaredSizesBeforeAllocating) {
+    EXPECT_FALSE(decode(headerDeclaring(100000, 100000)));
+    EXPECT_FALSE(decode(headerDeclaring(MAX_IMAGE_SIDE + 1, 1)));
+    EXPECT_FALSE(decode(headerDeclaring(64, 64))) << "a header alone holds no pixels";
+}
+
+}  // namespace
+}  // namespace varnomel
