@@ -1,6 +1,7 @@
 # Writes a C++ source that holds the bytes of every given file as an array,
 # with a table from each file's base name (without extension) to its bytes.
-# Run as: cmake -DOUTPUT=file.cpp -DNAMESPACE=ns -DFILES="a.png;b.png" -P EmbedFiles.cmake
+# Run as: cmake -DOUTPUT=file.cpp -DNAMESPACE=ns -DPATTERN=dir/*.png -P EmbedFiles.cmake
+file(GLOB FILES ${PATTERN})
 set(body "")
 set(table "")
 foreach(path IN LISTS FILES)

@@ -1,0 +1,209 @@
+#include "controls.h"
+
+#include <commctrl.h>
+
+#include "gbk_text.h"
+
+namespace varnomel {
+
+namespace {
+
+const wchar_t kLabelClass[] = L"VarnomelLabel";
+const wchar_t kPictureClass[] = L"VarnomelPicture";
+const wchar_t kTransparentLabelClass[] = L"VarnomelTransparentLabel";
+
+COLORREF colourRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
+
+// Children are created hidden; the form shows them once all are stacked.
+DWORD childStyle() { return WS_CHILD | WS_CLIPSIBLINGS; }
+
+}  // namespace
+
+void Control::setText(std::string_view gbk) { SetWindowTextW(hwnd(), wideFromGbk(gbk).c_str()); }
+
+void Control::setVisible(bool visible) { ShowWindow(hwnd(), visible ? SW_SHOW : SW_HIDE); }
+
+bool Control::visible() const { return IsWindowVisible(hwnd()) != FALSE; }
+
+std::wstring Control::text() const {
+    std::wstring value(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
+    value.resize(static_cast<std::size_t>(GetWindowTextW(hwnd(), value.data(), static_cast<int>(value.size()))));
+    return value;
+}
+
+LRESULT Control::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN: events_.pressed(spec_.id, MouseButton::Left); break;
+    case WM_RBUTTONDOWN: events_.pressed(spec_.id, MouseButton::Right); break;
+    case WM_PAINT: {
+        PaintScope scope(hwnd());
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        paint(scope.dc(), client);
+        return 0;
+    }
+    default: break;
+    }
+    return WindowBase::handleMessage(message, wParam, lParam);
+}
+
+bool Label::create(HINSTANCE instance, HWND parent) {
+    registerClass(instance, {kLabelClass, LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr, nullptr});
+    const LabelLook& look = spec_.look;
+    if (look.background) background_.reset(CreateSolidBrush(colourRef(*look.background)));
+    const DWORD edge = look.raisedFrame ? WS_EX_DLGMODALFRAME : WS_EX_STATICEDGE;
+    const DesignRect& r = spec_.rect;
+    if (!WindowBase::create(instance, kLabelClass, {edge, childStyle(), r.left, r.top, r.width, r.height, parent, spec_.id})) {
+        return false;
+    }
+    setText(spec_.text);
+    return true;
+}
+
+LRESULT Label::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETCURSOR && spec_.look.sizingCursor && LOWORD(lParam) == HTCLIENT) {
+        SetCursor(LoadCursor(nullptr, IDC_SIZENWSE));
+        return TRUE;
+    }
+    if (message == WM_ERASEBKGND) return 1;  // the paint fills the whole client area
+    return Control::handleMessage(message, wParam, lParam);
+}
+
+void Label::paint(HDC dc, const RECT& client) {
+    FillRect(dc, &client, background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colourRef(spec_.look.text));
+    SelectScope font(dc, GetStockObject(DEFAULT_GUI_FONT));
+    const UINT layout = spec_.look.wordWrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
+    RECT area = client;
+    const std::wstring value = text();
+    DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &area, DT_LEFT | DT_NOCLIP | layout);
+}
+
+bool PictureBox::create(HINSTANCE instance, HWND parent) {
+    registerClass(instance, {kPictureClass, LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr, nullptr});
+    const DesignRect& r = spec_.rect;
+    return WindowBase::create(instance, kPictureClass,
+                              {WS_EX_STATICEDGE, childStyle(), r.left, r.top, r.width, r.height, parent, spec_.id}) !=
+           nullptr;
+}
+
+void PictureBox::setPicture(ByteView png) {
+    // Composed over the box's black background once, when the picture is set.
+    image_ = decodePng(png.data, png.size, Rgb{0, 0, 0});
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    UpdateWindow(hwnd());
+}
+
+void PictureBox::paint(HDC dc, const RECT& client) {
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    if (!image_) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = image_->width;
+    info.bmiHeader.biHeight = -image_->height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetStretchBltMode(dc, GetDeviceCaps(dc, BITSPIXEL) > 16 ? HALFTONE : COLORONCOLOR);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, image_->width, image_->height,
+                  image_->pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+bool TransparentLabel::create(HINSTANCE instance, HWND parent, HFONT font) {
+    registerClass(instance, {kTransparentLabelClass, LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr, nullptr});
+    font_ = font;
+    const DesignRect& r = spec_.rect;
+    if (!WindowBase::create(instance, kTransparentLabelClass,
+                            {WS_EX_TRANSPARENT, childStyle(), r.left, r.top, r.width, r.height, parent, spec_.id})) {
+        return false;
+    }
+    setText(spec_.text);
+    return true;
+}
+
+LRESULT TransparentLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND: return 1;  // no background: the panel beneath shows around the letters
+    case WM_SETTEXT: {
+        const LRESULT result = Control::handleMessage(message, wParam, lParam);
+        repaintFromBelow();
+        return result;
+    }
+    case WM_WINDOWPOSCHANGED: {
+        const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+        const LRESULT result = Control::handleMessage(message, wParam, lParam);
+        if ((position->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) repaintFromBelow();
+        return result;
+    }
+    default: return Control::handleMessage(message, wParam, lParam);
+    }
+}
+
+void TransparentLabel::paint(HDC dc, const RECT& client) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colourRef(form::TRANSPARENT_LABEL_TEXT));
+    SelectScope font(dc, font_);
+    RECT area = client;
+    const std::wstring value = text();
+    DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &area, DT_LEFT | DT_WORDBREAK | DT_NOCLIP);
+}
+
+// The label paints only its letters, so whatever lay beneath it is painted
+// again first: the top-level window and every window inside it that overlaps
+// the label, parents before children, then the label itself. Nothing of a
+// previous text survives.
+void TransparentLabel::repaintFromBelow() const {
+    if (!IsWindowVisible(hwnd())) return;
+    HWND top = GetAncestor(hwnd(), GA_ROOT);
+    RECT area;
+    GetWindowRect(hwnd(), &area);
+    MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&area), 2);
+    RedrawWindow(top, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+GroupBox::~GroupBox() {
+    if (hwnd_) RemoveWindowSubclass(hwnd_, subclassProc, 1);
+}
+
+bool GroupBox::create(HINSTANCE instance, HWND parent) {
+    colour_ = GetSysColor(COLOR_BTNFACE);
+    brush_.reset(CreateSolidBrush(colour_));
+    const DesignRect& r = spec_.rect;
+    hwnd_ = CreateWindowExW(0, L"BUTTON", L"", childStyle() | BS_GROUPBOX, r.left, r.top, r.width, r.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.id)), instance, nullptr);
+    if (!hwnd_) return false;
+    SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    return true;
+}
+
+void GroupBox::setBackground(Rgb colour) {
+    colour_ = colourRef(colour);
+    brush_.reset(CreateSolidBrush(colour_));
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
+LRESULT GroupBox::colourFor(HDC dc) const {
+    SetBkColor(dc, colour_);
+    SetTextColor(dc, RGB(0, 0, 0));
+    return reinterpret_cast<LRESULT>(brush_.get());
+}
+
+void GroupBox::setVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+
+bool GroupBox::visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+
+LRESULT CALLBACK GroupBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR self) {
+    if (message == WM_ERASEBKGND) {
+        // Left unpainted, the interior would stay black instead of taking the panel's colour.
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, reinterpret_cast<GroupBox*>(self)->brush_.get());
+        return 1;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace varnomel

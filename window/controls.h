@@ -1,0 +1,106 @@
+// The control kinds of the form and how each draws itself.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "embedded_file.h"
+#include "form_layout.h"
+#include "handles.h"
+#include "png_image.h"
+#include "window_base.h"
+#include "window_events.h"
+
+namespace varnomel {
+
+// A child window of the program's own classes: it receives its own presses
+// and raises them before processing them.
+class Control : public WindowBase {
+public:
+    Control(const ControlSpec& spec, WindowEvents& events) : spec_(spec), events_(events) {}
+
+    const ControlSpec& spec() const { return spec_; }
+    // GBK text, held as the window text so that WM_GETTEXT answers with it.
+    void setText(std::string_view gbk);
+    void setVisible(bool visible);
+    bool visible() const;
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    virtual void paint(HDC dc, const RECT& client) = 0;
+    std::wstring text() const;
+
+    const ControlSpec& spec_;
+
+private:
+    WindowEvents& events_;
+};
+
+class Label : public Control {
+public:
+    using Control::Control;
+    bool create(HINSTANCE instance, HWND parent);
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void paint(HDC dc, const RECT& client) override;
+
+private:
+    UniqueBrush background_;
+};
+
+class PictureBox : public Control {
+public:
+    using Control::Control;
+    bool create(HINSTANCE instance, HWND parent);
+    void setPicture(ByteView png);
+    bool hasPicture() const { return image_.has_value(); }
+
+protected:
+    void paint(HDC dc, const RECT& client) override;
+
+private:
+    std::optional<Image> image_;
+};
+
+class TransparentLabel : public Control {
+public:
+    using Control::Control;
+    bool create(HINSTANCE instance, HWND parent, HFONT font);
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void paint(HDC dc, const RECT& client) override;
+
+private:
+    void repaintFromBelow() const;
+    HFONT font_ = nullptr;
+};
+
+// The system's group box, taught to erase its interior with a brush of its own.
+class GroupBox {
+public:
+    explicit GroupBox(const ControlSpec& spec) : spec_(spec) {}
+    ~GroupBox();
+    GroupBox(const GroupBox&) = delete;
+    GroupBox& operator=(const GroupBox&) = delete;
+
+    bool create(HINSTANCE instance, HWND parent);
+    HWND hwnd() const { return hwnd_; }
+    void setBackground(Rgb colour);
+    // The parent's answer to WM_CTLCOLORSTATIC for this box.
+    LRESULT colourFor(HDC dc) const;
+    void setVisible(bool visible);
+    bool visible() const;
+
+private:
+    static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+    const ControlSpec& spec_;
+    HWND hwnd_ = nullptr;
+    COLORREF colour_ = 0;
+    UniqueBrush brush_;
+};
+
+}  // namespace varnomel

@@ -1,0 +1,43 @@
+// The one top-level window: frameless, captionless, topmost from creation,
+// painting its background in a colour of its own around its controls.
+#pragma once
+
+#include "controls.h"
+#include "handles.h"
+#include "window_base.h"
+#include "window_events.h"
+
+namespace varnomel {
+
+struct WindowGeometry {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+class MainWindow : public WindowBase {
+public:
+    explicit MainWindow(WindowEvents& events) : events_(events) {}
+
+    bool create(HINSTANCE instance);
+    void destroy();
+    void setPanel(const GroupBox* panel) { panel_ = panel; }
+    void setBackground(Rgb colour);
+
+    WindowGeometry geometry() const;
+    // Resizes keeping the top-left corner; the size-change event runs before this returns.
+    void setSize(int width, int height);
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void eraseBackground(HDC dc);
+
+    WindowEvents& events_;
+    const GroupBox* panel_ = nullptr;
+    UniqueBrush background_;
+};
+
+}  // namespace varnomel

@@ -1,0 +1,101 @@
+// The commands that make the window an overlay: the see-through background,
+// the minimum size, dragging and resizing, and the context menu's items.
+#include "app.h"
+#include "gbk_text.h"
+#include "handles.h"
+#include "message_box.h"
+
+namespace varnomel {
+
+namespace {
+
+constexpr int POPUP_OFFSET = 3;
+constexpr BYTE UNUSED_ALPHA = 200;  // without LWA_ALPHA it has no effect
+
+Rgb rgbOf(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+UniqueMenu buildPopup(const MenuModel& menu) {
+    UniqueMenu popup(CreatePopupMenu());
+    for (const MenuItem& item : menu.contextMenu()) {
+        if (item.isSeparator()) {
+            AppendMenuW(popup.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        const UINT flags = MF_STRING | (item.checked ? MF_CHECKED : 0) | (item.disabled ? MF_GRAYED : 0);
+        AppendMenuW(popup.get(), flags, static_cast<UINT_PTR>(item.command), wideFromGbk(item.caption).c_str());
+    }
+    return popup;
+}
+
+}  // namespace
+
+void App::setUpTransparency() {
+    form_.window().setBackground(rgbOf(TRANSPARENT_KEY));
+    form_.panel().setBackground(rgbOf(TRANSPARENT_KEY));
+    HWND window = form_.window().hwnd();
+    SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(window, TRANSPARENT_KEY, UNUSED_ALPHA, LWA_COLORKEY);
+}
+
+void App::enforceMinimumSize() {
+    MainWindow& window = form_.window();
+    // Each resize runs this handler again, nested, before it returns; so the
+    // height is read afresh after the width was fixed.
+    WindowGeometry now = window.geometry();
+    if (now.width < DEFAULT_WIDTH) window.setSize(DEFAULT_WIDTH, now.height);
+    now = window.geometry();
+    if (now.height < DEFAULT_HEIGHT) window.setSize(now.width, DEFAULT_HEIGHT);
+}
+
+void App::restoreDefaultSize() {
+    MainWindow& window = form_.window();
+    window.setSize(DEFAULT_WIDTH, window.geometry().height);
+    window.setSize(window.geometry().width, DEFAULT_HEIGHT);
+}
+
+void App::beginDrag() {
+    // Runs the system's move loop as if the caption had been pressed; it
+    // returns when the button is released.
+    SendMessageW(form_.window().hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void App::beginResize() {
+    SendMessageW(form_.window().hwnd(), WM_SYSCOMMAND, SC_SIZE + WMSZ_BOTTOMRIGHT, 0);
+}
+
+void App::openContextMenu() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    UniqueMenu popup = buildPopup(menu_);
+    HWND window = form_.window().hwnd();
+    // Without the foreground a click elsewhere would not close the menu.
+    SetForegroundWindow(window);
+    TrackPopupMenu(popup.get(), TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, cursor.x + POPUP_OFFSET,
+                   cursor.y + POPUP_OFFSET, 0, window, nullptr);
+    PostMessageW(window, WM_NULL, 0, 0);
+}
+
+void App::toggleAlwaysOnTop() {
+    const bool onTop = !menu_.checked(COMMAND_ALWAYS_ON_TOP);
+    menu_.setChecked(COMMAND_ALWAYS_ON_TOP, onTop);
+    SetWindowPos(form_.window().hwnd(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void App::toggleResizeMode() {
+    const bool resizing = !menu_.checked(COMMAND_RESIZE_MODE);
+    menu_.setChecked(COMMAND_RESIZE_MODE, resizing);
+    form_.control(form::LABEL_2).setVisible(resizing);
+}
+
+void App::showAbout() { showMessageBox(form_.window().hwnd(), aboutText(), aboutCaption(), MB_OK); }
+
+void App::exitFromMenu() {
+    const WindowGeometry live = form_.window().geometry();
+    saveGeometry(profile_, live.width, live.height, live.left, live.top);
+    endProgram(0);
+}
+
+}  // namespace varnomel

@@ -1,0 +1,18 @@
+// The events of the window and its controls that the program may answer.
+#pragma once
+
+namespace varnomel {
+
+enum class MouseButton { Left, Right };
+
+class WindowEvents {
+public:
+    virtual ~WindowEvents() = default;
+    virtual void sizeChanged() = 0;
+    virtual void destroying() = 0;
+    virtual void commandChosen(int command) = 0;
+    // A button went down on a control, before the control processes it.
+    virtual void pressed(int controlId, MouseButton button) = 0;
+};
+
+}  // namespace varnomel
