@@ -7,18 +7,13 @@ cd "$root"
 jobs=$(nproc)
 
 scripts/install-deps.sh
-scripts/build-libpng.sh build/deps/libpng-i686
 
 echo "== host build"
 cmake -S . -B build/host -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/host -j"$jobs"
 
 echo "== Windows build"
-png=$root/build/deps/libpng-i686
-cmake -S . -B build/target -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DPNG_LIBRARY="$png/lib/libpng16.a" -DPNG_PNG_INCLUDE_DIR="$png/include" >/dev/null
-cmake --build build/target -j"$jobs"
+scripts/build.sh all
 
 status=0
 echo "== host tests"

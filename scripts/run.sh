@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds and starts the overlay under Wine. On a machine with a display it
+# opens there; without one it runs on a virtual display, saves a screenshot
+# after start and one after a press on the third base item, prints their
+# paths and ends the program by a close request.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+scripts/build.sh
+run_dir=$root/build/run
+mkdir -p "$run_dir"
+cp build/target/window/Varnomel.exe "$run_dir/"   # config.ini stays beside it between runs
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  USE_CURRENT_DISPLAY=1 scripts/with-wine-display.sh build/wineprefix-run wine "$run_dir/Varnomel.exe"
+  exit 0
+fi
+exec scripts/with-wine-display.sh build/wineprefix-run scripts/headless-demo.sh "$run_dir"
