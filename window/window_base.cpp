@@ -8,6 +8,7 @@ void WindowBase::registerClass(HINSTANCE instance, const ClassLook& look) {
     if (GetClassInfoExW(instance, look.name, &existing)) return;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;  // a control that changes size draws itself anew
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = look.cursor;

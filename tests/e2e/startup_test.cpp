@@ -77,6 +77,26 @@ TEST(Startup, APressShowsTheRecipesAndTheNextHidesThem) {
     EXPECT_TRUE(waitUntil([&] { return !visible(panel); }));
 }
 
+TEST(Startup, IconsAreDrawnAnewWhenTheWindowChangesSize) {
+    OverlayProcess overlay;
+    ASSERT_TRUE(overlay.started());
+    SetWindowPos(overlay.window(), nullptr, 0, 0, 750, 760, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND first = overlay.control(form::pictureBoxId(1));
+    ASSERT_TRUE(waitUntil([&] {
+        RECT client{};
+        GetClientRect(first, &client);
+        return client.right == 62;  // 64 wide with its edge: twice the design width
+    }));
+    Sleep(300);  // let the row paint
+    for (int item = 1; item <= 9; ++item) {
+        HWND box = overlay.control(form::pictureBoxId(item));
+        const RECT area = imageArea(box);
+        const Pixels expected = drawIconLikeAPictureBox(iconBytes(baseIcon(item)), area.right - area.left,
+                                                        area.bottom - area.top);
+        EXPECT_LE(differingPixels(expected, captureScreen(area), CHANNEL_TOLERANCE), STRAY_PIXELS * 4) << item;
+    }
+}
+
 TEST(Startup, TextsReadAsTheirUnicode) {
     RecordProperty("ansi_code_page", static_cast<int>(GetACP()));
     OverlayProcess overlay;
