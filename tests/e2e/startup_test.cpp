@@ -17,10 +17,15 @@ namespace {
 constexpr int CHANNEL_TOLERANCE = 8;
 constexpr int STRAY_PIXELS = 30;  // of 900
 
+// Waits a little for the box to be painted, then compares what it shows.
 void expectPainted(HWND pictureBox, IconId icon) {
     const Pixels expected = drawIconLikeAPictureBox(iconBytes(icon), 30, 30);
-    const Pixels shown = captureScreen(imageArea(pictureBox));
-    EXPECT_LE(differingPixels(expected, shown, CHANNEL_TOLERANCE), STRAY_PIXELS) << icon.name();
+    int differing = 0;
+    waitUntil([&] {
+        differing = differingPixels(expected, captureScreen(imageArea(pictureBox)), CHANNEL_TOLERANCE);
+        return differing <= STRAY_PIXELS;
+    }, 3000);
+    EXPECT_LE(differing, STRAY_PIXELS) << icon.name();
 }
 
 std::wstring wideOf(std::string_view gbk) {
@@ -51,13 +56,18 @@ TEST(Startup, AFirstStartShowsTheRowAtTheOriginAndACloseExitsWithZero) {
 TEST(Startup, TheHandleIsBlackOnYellow) {
     OverlayProcess overlay;
     ASSERT_TRUE(overlay.started());
-    const Pixels handle = captureScreen(overlay.screenRect(form::LABEL_1));
-    int yellow = 0, black = 0;
-    for (std::uint32_t value : handle.values) {
-        yellow += value == rgb(255, 255, 0);
-        black += value == rgb(0, 0, 0);
-    }
-    EXPECT_GT(yellow, static_cast<int>(handle.values.size()) / 2);
+    int yellow = 0, black = 0, all = 0;
+    waitUntil([&] {
+        const Pixels handle = captureScreen(overlay.screenRect(form::LABEL_1));
+        all = static_cast<int>(handle.values.size());
+        yellow = black = 0;
+        for (std::uint32_t value : handle.values) {
+            yellow += value == rgb(255, 255, 0);
+            black += value == rgb(0, 0, 0);
+        }
+        return yellow > all / 2 && black > 20;
+    }, 3000);
+    EXPECT_GT(yellow, all / 2);
     EXPECT_GT(black, 20) << "the two lines of text";
 }
 
@@ -67,7 +77,6 @@ TEST(Startup, APressShowsTheRecipesAndTheNextHidesThem) {
     leftClick(centreOf(overlay.screenRect(form::pictureBoxId(3))).x, centreOf(overlay.screenRect(form::pictureBoxId(3))).y);
     HWND panel = overlay.control(form::GROUP_BOX_1);
     ASSERT_TRUE(waitUntil([&] { return visible(panel); }));
-    Sleep(300);  // let the panel paint
     const int results[] = {3, 11, 18, 19, 20, 21, 22, 23, 24};
     for (int row = 1; row <= 9; ++row) {
         expectPainted(overlay.control(form::pictureBoxId(9 + row)), baseIcon(row));
@@ -87,13 +96,16 @@ TEST(Startup, IconsAreDrawnAnewWhenTheWindowChangesSize) {
         GetClientRect(first, &client);
         return client.right == 62;  // 64 wide with its edge: twice the design width
     }));
-    Sleep(300);  // let the row paint
     for (int item = 1; item <= 9; ++item) {
-        HWND box = overlay.control(form::pictureBoxId(item));
-        const RECT area = imageArea(box);
+        const RECT area = imageArea(overlay.control(form::pictureBoxId(item)));
         const Pixels expected = drawIconLikeAPictureBox(iconBytes(baseIcon(item)), area.right - area.left,
                                                         area.bottom - area.top);
-        EXPECT_LE(differingPixels(expected, captureScreen(area), CHANNEL_TOLERANCE), STRAY_PIXELS * 4) << item;
+        int differing = 0;
+        waitUntil([&] {
+            differing = differingPixels(expected, captureScreen(area), CHANNEL_TOLERANCE);
+            return differing <= STRAY_PIXELS * 4;
+        }, 3000);
+        EXPECT_LE(differing, STRAY_PIXELS * 4) << item;
     }
 }
 
