@@ -5,11 +5,9 @@
 #include <string>
 
 #include "catalogue.h"
+#include "gbk_from_utf8.h"
 #include "png_image.h"
 
-#ifndef _WIN32
-#include <iconv.h>
-#endif
 
 namespace varnomel {
 namespace {
@@ -112,24 +110,9 @@ TEST(Catalogue, AllTextsDiffer) {
 }
 
 #ifndef _WIN32
-std::string toGbk(const std::string& utf8) {
-    iconv_t converter = iconv_open("GBK", "UTF-8");
-    std::string input = utf8;
-    std::string output(input.size() * 2 + 4, '\0');
-    char* in = input.data();
-    char* out = output.data();
-    std::size_t inLeft = input.size();
-    std::size_t outLeft = output.size();
-    const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-    iconv_close(converter);
-    if (result == static_cast<std::size_t>(-1)) return "<not convertible>";
-    output.resize(output.size() - outLeft);
-    return output;
-}
-
 TEST(Catalogue, TextsAreTheGbkBytesOfTheCatalogue) {
     for (const CatalogueRow& row : kRows) {
-        EXPECT_EQ(std::string(effectText(row.item)), toGbk(row.text)) << "item " << row.item;
+        EXPECT_EQ(std::string(effectText(row.item)), gbkFromUtf8(row.text)) << "item " << row.item;
     }
 }
 #endif

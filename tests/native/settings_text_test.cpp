@@ -5,10 +5,7 @@
 #include <string>
 
 #include "geometry_text.h"
-
-#ifndef _WIN32
-#include <iconv.h>
-#endif
+#include "gbk_from_utf8.h"
 
 namespace varnomel {
 namespace {
@@ -98,23 +95,6 @@ TEST(ProfileIntFormat, ReadsBackWhatItWrites) {
 }
 
 #ifndef _WIN32
-// The names as the C library's own GBK converter writes them.
-std::string gbkFromUtf8(const std::string& utf8) {
-    iconv_t converter = iconv_open("GBK", "UTF-8");
-    if (converter == reinterpret_cast<iconv_t>(-1)) return "<no GBK converter>";
-    std::string in = utf8;
-    std::string out(4 * utf8.size(), '\0');
-    char* inAt = in.data();
-    char* outAt = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    const std::size_t result = iconv(converter, &inAt, &inLeft, &outAt, &outLeft);
-    iconv_close(converter);
-    if (result == static_cast<std::size_t>(-1)) return "<not convertible>";
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
 TEST(SettingsNames, AreTheGbkBytesOfTheChineseNames) {
     EXPECT_EQ(SIZE_SECTION, gbkFromUtf8("窗体大小"));
     EXPECT_EQ(WIDTH_KEY, gbkFromUtf8("宽度"));
