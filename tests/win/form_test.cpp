@@ -4,6 +4,7 @@
 #include "app_fixture.h"
 #include "form_layout.h"
 #include "gbk_text.h"
+#include "menu_model.h"
 
 namespace varnomel::testing {
 namespace {
@@ -108,6 +109,21 @@ TEST_F(FormTest, TheBackgroundIsAColourKey) {
     ASSERT_TRUE(GetLayeredWindowAttributes(window(), &key, &alpha, &flags));
     EXPECT_EQ(key, RGB(128, 128, 128));
     EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY));
+}
+
+TEST_F(FormTest, TheGripShowsTheSizingCursorAndEverythingElseTheArrow) {
+    start();
+    command(COMMAND_RESIZE_MODE);
+    const auto cursorOver = [&](HWND target) {
+        SendMessageW(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+    EXPECT_EQ(cursorOver(control(form::LABEL_2)), LoadCursor(nullptr, IDC_SIZENWSE));
+    for (int id : {form::LABEL_1, form::pictureBoxId(1), form::pictureBoxId(20), form::transparentLabelId(4)}) {
+        EXPECT_EQ(cursorOver(control(id)), arrow) << id;
+    }
+    EXPECT_EQ(cursorOver(window()), arrow);
 }
 
 TEST_F(FormTest, KeysDoNothing) {
