@@ -123,4 +123,35 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
+std::wstring classOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+namespace {
+
+struct MatchSearch {
+    DWORD processId;
+    const std::function<bool(HWND)>& matches;
+    HWND found;
+};
+
+BOOL CALLBACK findMatchingWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<MatchSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) || !search->matches(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND visibleWindowOf(DWORD processId, const std::function<bool(HWND)>& matches) {
+    MatchSearch search{processId, matches, nullptr};
+    EnumWindows(findMatchingWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace varnomel::e2e

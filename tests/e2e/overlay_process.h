@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -42,6 +43,9 @@ private:
 
 // The Unicode text of any window, also one of another process.
 std::wstring textOf(HWND window);
+std::wstring classOf(HWND window);
+// The first visible top-level window of the process that `matches`, or null.
+HWND visibleWindowOf(DWORD processId, const std::function<bool(HWND)>& matches);
 
 // Polls `condition` every 20 ms until it holds or `milliseconds` have passed.
 template <typename Condition>

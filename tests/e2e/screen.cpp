@@ -112,4 +112,71 @@ RECT imageArea(HWND pictureBox) {
     return client;
 }
 
+std::uint32_t pixelAt(POINT point) {
+    return captureScreen({point.x, point.y, point.x + 1, point.y + 1}).at(0, 0);
+}
+
+void pumpMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+namespace {
+
+const wchar_t kBackdropClass[] = L"VarnomelE2eBackdrop";
+
+void registerBackdropClass(WNDPROC procedure) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kBackdropClass;
+    RegisterClassW(&windowClass);  // fails harmlessly once it exists
+}
+
+}  // namespace
+
+Backdrop::Backdrop(const RECT& area, COLORREF colour) : brush_(CreateSolidBrush(colour)) {
+    registerBackdropClass(procedure);
+    window_ = CreateWindowExW(0, kBackdropClass, L"backdrop", WS_POPUP, area.left, area.top, area.right - area.left,
+                              area.bottom - area.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+    UpdateWindow(window_);
+    pumpMessages();
+}
+
+Backdrop::~Backdrop() {
+    DestroyWindow(window_);
+    pumpMessages();
+    DeleteObject(brush_);
+}
+
+void Backdrop::raise() const {
+    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    pumpMessages();
+}
+
+LRESULT CALLBACK Backdrop::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Backdrop*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    // Wine without a window manager raises an activated window above every
+    // other on the X display, topmost ones included, while its own z-order
+    // keeps them above; not activating keeps the screen as Windows shows it.
+    if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+    if (self && message == WM_LBUTTONDOWN) ++self->leftPresses_;
+    if (self && message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, self->brush_);
+        return 1;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 }  // namespace varnomel::e2e

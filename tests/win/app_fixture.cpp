@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "geometry_text.h"
 #include "settings_path.h"
@@ -42,17 +41,6 @@ void AppTest::removeConfig() {
 std::string AppTest::readConfig() {
     std::ifstream file(configPath(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-std::string AppTest::configText(int width, int height, int left, int top) {
-    std::ostringstream text;
-    text << "[" << SIZE_SECTION << "]\r\n"
-         << WIDTH_KEY << "=" << width << "\r\n"
-         << HEIGHT_KEY << "=" << height << "\r\n"
-         << "[" << POSITION_SECTION << "]\r\n"
-         << LEFT_KEY << "=" << left << "\r\n"
-         << TOP_KEY << "=" << top << "\r\n";
-    return text.str();
 }
 
 void AppTest::start() {

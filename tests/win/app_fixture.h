@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app.h"
+#include "config_text.h"
 
 namespace varnomel::testing {
 
@@ -21,7 +22,6 @@ protected:
     static void writeConfig(const std::string& bytes);
     static void removeConfig();
     static std::string readConfig();
-    static std::string configText(int width, int height, int left, int top);
 
     void start();
     HWND window() { return app->form().window().hwnd(); }
