@@ -123,6 +123,17 @@ TEST_F(GeometryTest, AWindowSavedOffEveryScreenComesBackOnIt) {
     EXPECT_LE(placed.top + 28, screen.bottom);
 }
 
+TEST_F(GeometryTest, AShutdownIsAllowedAndWritesNothing) {
+    const std::string original = configText(500, 400, 10, 20);
+    writeConfig(original);
+    start();
+    SetWindowPos(window(), nullptr, 60, 70, 600, 450, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(SendMessageW(window(), WM_QUERYENDSESSION, 0, 0));
+    SendMessageW(window(), WM_ENDSESSION, TRUE, 0);
+    pumpMessages();
+    EXPECT_EQ(readConfig(), original);
+}
+
 TEST_F(GeometryTest, TheWindowNeverGetsSmallerThanTheMinimum) {
     start();
     struct Case {
