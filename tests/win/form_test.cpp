@@ -126,6 +126,28 @@ TEST_F(FormTest, TheGripShowsTheSizingCursorAndEverythingElseTheArrow) {
     EXPECT_EQ(cursorOver(window()), arrow);
 }
 
+LRESULT CALLBACK refuseCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) return FALSE;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(FormTest, AWindowThatCannotBeBuiltFailsTheStart) {
+    // A class of the same name that refuses every window takes the place of the program's.
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    UnregisterClassW(L"VarnomelWindow", instance);
+    WNDCLASSEXW refusing{};
+    refusing.cbSize = sizeof refusing;
+    refusing.lpfnWndProc = refuseCreation;
+    refusing.hInstance = instance;
+    refusing.lpszClassName = L"VarnomelWindow";
+    ASSERT_TRUE(RegisterClassExW(&refusing));
+    app = std::make_unique<App>(instance);
+    EXPECT_FALSE(app->start());
+    app.reset();
+    UnregisterClassW(L"VarnomelWindow", instance);
+    EXPECT_EQ(readConfig(), "") << "nothing is written";
+}
+
 TEST_F(FormTest, KeysDoNothing) {
     start();
     const RECT before = outerRect();
