@@ -15,6 +15,10 @@ struct ScreenRect {
     std::int32_t height = 0;
 };
 
+inline bool operator==(const ScreenRect& a, const ScreenRect& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
 // `window` in screen coordinates, `handle` relative to the window's top-left
 // corner, `workAreas` in screen coordinates. While some pixel of the handle
 // lies in some work area, the window is returned as it is. Otherwise it keeps

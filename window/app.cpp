@@ -70,13 +70,10 @@ void App::creationHandler() {
 }
 
 void App::restoreGeometry() {
-    const WindowGeometry current = form_.window().geometry();
-    ScreenRect target = restoredRect({current.left, current.top, current.width, current.height}, startupGeometry_);
-    target = reachableWindow(target, handleRectInWindow(), monitorWorkAreas());
-    if (target.left == current.left && target.top == current.top && target.width == current.width &&
-        target.height == current.height) {
-        return;
-    }
+    const ScreenRect current = form_.window().geometry();
+    const ScreenRect target =
+        reachableWindow(restoredRect(current, startupGeometry_), handleRectInWindow(), monitorWorkAreas());
+    if (target == current) return;  // nothing to move, and no size change from it
     SetWindowPos(form_.window().hwnd(), nullptr, target.left, target.top, target.width, target.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -102,7 +99,7 @@ void App::sizeChanged() {
 void App::destroying() {
     if (eventHold_ > 0) return;
     // A close request keeps the size read at start-up and stores the live position.
-    const WindowGeometry live = form_.window().geometry();
+    const ScreenRect live = form_.window().geometry();
     saveGeometry(profile_, startupGeometry_.width, startupGeometry_.height, live.left, live.top);
 }
 

@@ -35,7 +35,7 @@ void MainWindow::setBackground(Rgb colour) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-WindowGeometry MainWindow::geometry() const {
+ScreenRect MainWindow::geometry() const {
     RECT outer{};
     GetWindowRect(hwnd(), &outer);
     return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};

@@ -4,17 +4,11 @@
 
 #include "controls.h"
 #include "handles.h"
+#include "reachable_position.h"
 #include "window_base.h"
 #include "window_events.h"
 
 namespace varnomel {
-
-struct WindowGeometry {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 class MainWindow : public WindowBase {
 public:
@@ -25,7 +19,8 @@ public:
     void setPanel(const GroupBox* panel) { panel_ = panel; }
     void setBackground(Rgb colour);
 
-    WindowGeometry geometry() const;
+    // The outer rectangle in screen coordinates.
+    ScreenRect geometry() const;
     // Resizes keeping the top-left corner; the size-change event runs before this returns.
     void setSize(int width, int height);
 

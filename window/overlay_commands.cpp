@@ -43,7 +43,7 @@ void App::enforceMinimumSize() {
     MainWindow& window = form_.window();
     // Each resize runs this handler again, nested, before it returns; so the
     // height is read afresh after the width was fixed.
-    WindowGeometry now = window.geometry();
+    ScreenRect now = window.geometry();
     if (now.width < DEFAULT_WIDTH) window.setSize(DEFAULT_WIDTH, now.height);
     now = window.geometry();
     if (now.height < DEFAULT_HEIGHT) window.setSize(now.width, DEFAULT_HEIGHT);
@@ -93,7 +93,7 @@ void App::toggleResizeMode() {
 void App::showAbout() { showMessageBox(form_.window().hwnd(), aboutText(), aboutCaption(), MB_OK); }
 
 void App::exitFromMenu() {
-    const WindowGeometry live = form_.window().geometry();
+    const ScreenRect live = form_.window().geometry();
     saveGeometry(profile_, live.width, live.height, live.left, live.top);
     endProgram(0);
 }

@@ -7,10 +7,6 @@
 
 namespace varnomel {
 
-bool operator==(const ScreenRect& a, const ScreenRect& b) {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
-
 void PrintTo(const ScreenRect& r, std::ostream* out) {
     *out << "(" << r.left << ", " << r.top << ", " << r.width << " x " << r.height << ")";
 }
