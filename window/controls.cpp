@@ -33,8 +33,8 @@ std::wstring Control::text() const {
 
 LRESULT Control::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_LBUTTONDOWN: events_.pressed(spec_.id, MouseButton::Left); break;
-    case WM_RBUTTONDOWN: events_.pressed(spec_.id, MouseButton::Right); break;
+    case WM_LBUTTONDOWN: events_.pressed(entry_.id, MouseButton::Left); break;
+    case WM_RBUTTONDOWN: events_.pressed(entry_.id, MouseButton::Right); break;
     case WM_PAINT: {
         PaintScope scope(hwnd());
         RECT client;
@@ -49,19 +49,19 @@ LRESULT Control::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool Label::create(HINSTANCE instance, HWND parent) {
     registerClass(instance, {kLabelClass, LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr, nullptr});
-    const LabelLook& look = spec_.look;
+    const LabelLook& look = entry_.look;
     if (look.background) background_.reset(CreateSolidBrush(colourRef(*look.background)));
     const DWORD edge = look.raisedFrame ? WS_EX_DLGMODALFRAME : WS_EX_STATICEDGE;
-    const DesignRect& r = spec_.rect;
-    if (!WindowBase::create(instance, kLabelClass, {edge, childStyle(), r.left, r.top, r.width, r.height, parent, spec_.id})) {
+    const DesignRect& r = entry_.rect;
+    if (!WindowBase::create(instance, kLabelClass, {edge, childStyle(), r.left, r.top, r.width, r.height, parent, entry_.id})) {
         return false;
     }
-    setText(spec_.text);
+    setText(entry_.text);
     return true;
 }
 
 LRESULT Label::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETCURSOR && spec_.look.sizingCursor && LOWORD(lParam) == HTCLIENT) {
+    if (message == WM_SETCURSOR && entry_.look.sizingCursor && LOWORD(lParam) == HTCLIENT) {
         SetCursor(LoadCursor(nullptr, IDC_SIZENWSE));
         return TRUE;
     }
@@ -72,9 +72,9 @@ LRESULT Label::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Label::paint(HDC dc, const RECT& client) {
     FillRect(dc, &client, background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colourRef(spec_.look.text));
+    SetTextColor(dc, colourRef(entry_.look.text));
     SelectScope font(dc, GetStockObject(DEFAULT_GUI_FONT));
-    const UINT layout = spec_.look.wordWrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
+    const UINT layout = entry_.look.wordWrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
     RECT area = client;
     const std::wstring value = text();
     DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &area, DT_LEFT | DT_NOCLIP | layout);
@@ -82,9 +82,9 @@ void Label::paint(HDC dc, const RECT& client) {
 
 bool PictureBox::create(HINSTANCE instance, HWND parent) {
     registerClass(instance, {kPictureClass, LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr, nullptr});
-    const DesignRect& r = spec_.rect;
+    const DesignRect& r = entry_.rect;
     return WindowBase::create(instance, kPictureClass,
-                              {WS_EX_STATICEDGE, childStyle(), r.left, r.top, r.width, r.height, parent, spec_.id}) !=
+                              {WS_EX_STATICEDGE, childStyle(), r.left, r.top, r.width, r.height, parent, entry_.id}) !=
            nullptr;
 }
 
@@ -114,12 +114,12 @@ void PictureBox::paint(HDC dc, const RECT& client) {
 bool TransparentLabel::create(HINSTANCE instance, HWND parent, HFONT font) {
     registerClass(instance, {kTransparentLabelClass, LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr, nullptr});
     font_ = font;
-    const DesignRect& r = spec_.rect;
+    const DesignRect& r = entry_.rect;
     if (!WindowBase::create(instance, kTransparentLabelClass,
-                            {WS_EX_TRANSPARENT, childStyle(), r.left, r.top, r.width, r.height, parent, spec_.id})) {
+                            {WS_EX_TRANSPARENT, childStyle(), r.left, r.top, r.width, r.height, parent, entry_.id})) {
         return false;
     }
-    setText(spec_.text);
+    setText(entry_.text);
     return true;
 }
 
@@ -170,9 +170,9 @@ GroupBox::~GroupBox() {
 bool GroupBox::create(HINSTANCE instance, HWND parent) {
     colour_ = GetSysColor(COLOR_BTNFACE);
     brush_.reset(CreateSolidBrush(colour_));
-    const DesignRect& r = spec_.rect;
+    const DesignRect& r = entry_.rect;
     hwnd_ = CreateWindowExW(0, L"BUTTON", L"", childStyle() | BS_GROUPBOX, r.left, r.top, r.width, r.height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.id)), instance, nullptr);
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry_.id)), instance, nullptr);
     if (!hwnd_) return false;
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     return true;

@@ -18,9 +18,9 @@ namespace varnomel {
 // and raises them before processing them.
 class Control : public WindowBase {
 public:
-    Control(const ControlSpec& spec, WindowEvents& events) : spec_(spec), events_(events) {}
+    Control(const ControlSpec& entry, WindowEvents& events) : entry_(entry), events_(events) {}
 
-    const ControlSpec& spec() const { return spec_; }
+    const ControlSpec& formEntry() const { return entry_; }
     // GBK text, held as the window text so that WM_GETTEXT answers with it.
     void setText(std::string_view gbk);
     void setVisible(bool visible);
@@ -31,7 +31,7 @@ protected:
     virtual void paint(HDC dc, const RECT& client) = 0;
     std::wstring text() const;
 
-    const ControlSpec& spec_;
+    const ControlSpec& entry_;
 
 private:
     WindowEvents& events_;
@@ -81,7 +81,7 @@ private:
 // The system's group box, taught to erase its interior with a brush of its own.
 class GroupBox {
 public:
-    explicit GroupBox(const ControlSpec& spec) : spec_(spec) {}
+    explicit GroupBox(const ControlSpec& entry) : entry_(entry) {}
     ~GroupBox();
     GroupBox(const GroupBox&) = delete;
     GroupBox& operator=(const GroupBox&) = delete;
@@ -97,7 +97,7 @@ public:
 private:
     static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
-    const ControlSpec& spec_;
+    const ControlSpec& entry_;
     HWND hwnd_ = nullptr;
     COLORREF colour_ = 0;
     UniqueBrush brush_;

@@ -15,8 +15,8 @@ UniqueFont createEffectFont() {
 bool Form::create(HINSTANCE instance) {
     if (!window_.create(instance)) return false;
     effectFont_ = createEffectFont();
-    for (const ControlSpec& spec : form::controls()) {
-        if (!createControl(instance, spec)) return false;
+    for (const ControlSpec& entry : form::controls()) {
+        if (!createControl(instance, entry)) return false;
     }
     window_.setPanel(panel_.get());
     stack(ParentWindow::MainWindow);
@@ -25,26 +25,26 @@ bool Form::create(HINSTANCE instance) {
     return true;
 }
 
-bool Form::createControl(HINSTANCE instance, const ControlSpec& spec) {
-    HWND parent = spec.parent == ParentWindow::Panel ? panel_->hwnd() : window_.hwnd();
-    switch (spec.kind) {
+bool Form::createControl(HINSTANCE instance, const ControlSpec& entry) {
+    HWND parent = entry.parent == ParentWindow::Panel ? panel_->hwnd() : window_.hwnd();
+    switch (entry.kind) {
     case ControlKind::GroupBox:
-        panel_ = std::make_unique<GroupBox>(spec);
+        panel_ = std::make_unique<GroupBox>(entry);
         return panel_->create(instance, parent);
     case ControlKind::Label: {
-        auto label = std::make_unique<Label>(spec, events_);
+        auto label = std::make_unique<Label>(entry, events_);
         const bool created = label->create(instance, parent);
         controls_.push_back(std::move(label));
         return created;
     }
     case ControlKind::PictureBox: {
-        auto box = std::make_unique<PictureBox>(spec, events_);
+        auto box = std::make_unique<PictureBox>(entry, events_);
         const bool created = box->create(instance, parent);
         controls_.push_back(std::move(box));
         return created;
     }
     case ControlKind::TransparentLabel: {
-        auto label = std::make_unique<TransparentLabel>(spec, events_);
+        auto label = std::make_unique<TransparentLabel>(entry, events_);
         const bool created = label->create(instance, parent, effectFont_.get());
         controls_.push_back(std::move(label));
         return created;
@@ -60,7 +60,7 @@ HWND Form::handle(int id) {
 
 Control& Form::control(int id) {
     for (auto& each : controls_) {
-        if (each->spec().id == id) return *each;
+        if (each->formEntry().id == id) return *each;
     }
     return *controls_.front();  // ids come from the form, so this is not reached
 }
@@ -74,8 +74,8 @@ void Form::stack(ParentWindow parent) {
 }
 
 void Form::showAsTheFormSays() {
-    for (const ControlSpec& spec : form::controls()) {
-        if (spec.shownAtStart) ShowWindow(handle(spec.id), SW_SHOWNA);
+    for (const ControlSpec& entry : form::controls()) {
+        if (entry.shownAtStart) ShowWindow(handle(entry.id), SW_SHOWNA);
     }
 }
 

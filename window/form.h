@@ -31,7 +31,7 @@ public:
     void setEffectText(int row, std::string_view text) override;
 
 private:
-    bool createControl(HINSTANCE instance, const ControlSpec& spec);
+    bool createControl(HINSTANCE instance, const ControlSpec& entry);
     void stack(ParentWindow parent);
     void showAsTheFormSays();
 

@@ -62,15 +62,15 @@ const std::vector<ControlSpec>& controls() {
 }
 
 const ControlSpec* find(std::string_view name) {
-    for (const ControlSpec& spec : controls()) {
-        if (name == spec.name) return &spec;
+    for (const ControlSpec& entry : controls()) {
+        if (name == entry.name) return &entry;
     }
     return nullptr;
 }
 
 const ControlSpec& byId(int id) {
     const auto& list = controls();
-    return *std::find_if(list.begin(), list.end(), [id](const ControlSpec& spec) { return spec.id == id; });
+    return *std::find_if(list.begin(), list.end(), [id](const ControlSpec& entry) { return entry.id == id; });
 }
 
 std::vector<int> stackingOrder(ParentWindow parent) {

@@ -32,14 +32,14 @@ TEST(FormLayout, ControlsSitWhereTheFormPutsThem) {
         {u8"透明标签9", ParentWindow::Panel, {96, 272, 250, 32}, true},
     };
     for (const Expected& e : cases) {
-        const ControlSpec* spec = form::find(e.name);
-        ASSERT_NE(spec, nullptr) << e.name;
-        EXPECT_EQ(spec->parent, e.parent) << e.name;
-        EXPECT_EQ(spec->rect.left, e.rect.left) << e.name;
-        EXPECT_EQ(spec->rect.top, e.rect.top) << e.name;
-        EXPECT_EQ(spec->rect.width, e.rect.width) << e.name;
-        EXPECT_EQ(spec->rect.height, e.rect.height) << e.name;
-        EXPECT_EQ(spec->shownAtStart, e.shown) << e.name;
+        const ControlSpec* entry = form::find(e.name);
+        ASSERT_NE(entry, nullptr) << e.name;
+        EXPECT_EQ(entry->parent, e.parent) << e.name;
+        EXPECT_EQ(entry->rect.left, e.rect.left) << e.name;
+        EXPECT_EQ(entry->rect.top, e.rect.top) << e.name;
+        EXPECT_EQ(entry->rect.width, e.rect.width) << e.name;
+        EXPECT_EQ(entry->rect.height, e.rect.height) << e.name;
+        EXPECT_EQ(entry->shownAtStart, e.shown) << e.name;
     }
     EXPECT_EQ(form::controls().size(), 39u);
 }
@@ -52,7 +52,7 @@ std::vector<std::string> namesOf(const std::vector<int>& ids) {
 
 TEST(FormLayout, CreationAndStackingOrders) {
     std::vector<int> created;
-    for (const ControlSpec& spec : form::controls()) created.push_back(spec.id);
+    for (const ControlSpec& entry : form::controls()) created.push_back(entry.id);
     const std::vector<std::string> createdNames = namesOf(created);
     const std::vector<std::string> firstTwelve(createdNames.begin(), createdNames.begin() + 12);
     EXPECT_EQ(firstTwelve, (std::vector<std::string>{u8"标签1", u8"图片框1", u8"图片框3", u8"图片框4", u8"图片框5",

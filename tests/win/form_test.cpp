@@ -36,20 +36,20 @@ TEST_F(FormTest, TheWindowIsAFramelessTopmostPopupWithoutMenuBar) {
 
 TEST_F(FormTest, EveryControlHasItsParentRectangleAndVisibility) {
     start();
-    for (const ControlSpec& spec : form::controls()) {
-        SCOPED_TRACE(spec.name);
-        HWND handle = control(spec.id);
+    for (const ControlSpec& entry : form::controls()) {
+        SCOPED_TRACE(entry.name);
+        HWND handle = control(entry.id);
         ASSERT_NE(handle, nullptr);
-        EXPECT_EQ(GetDlgCtrlID(handle), spec.id);
-        HWND expectedParent = spec.parent == ParentWindow::Panel ? control(form::GROUP_BOX_1) : window();
+        EXPECT_EQ(GetDlgCtrlID(handle), entry.id);
+        HWND expectedParent = entry.parent == ParentWindow::Panel ? control(form::GROUP_BOX_1) : window();
         EXPECT_EQ(GetParent(handle), expectedParent);
-        const RECT rect = rectInParent(spec.id);
-        EXPECT_EQ(rect.left, spec.rect.left);
-        EXPECT_EQ(rect.top, spec.rect.top);
-        EXPECT_EQ(rect.right - rect.left, spec.rect.width);
-        EXPECT_EQ(rect.bottom - rect.top, spec.rect.height);
+        const RECT rect = rectInParent(entry.id);
+        EXPECT_EQ(rect.left, entry.rect.left);
+        EXPECT_EQ(rect.top, entry.rect.top);
+        EXPECT_EQ(rect.right - rect.left, entry.rect.width);
+        EXPECT_EQ(rect.bottom - rect.top, entry.rect.height);
         const bool flagSet = (GetWindowLongW(handle, GWL_STYLE) & WS_VISIBLE) != 0;
-        EXPECT_EQ(flagSet, spec.shownAtStart);
+        EXPECT_EQ(flagSet, entry.shownAtStart);
     }
     EXPECT_FALSE(IsWindowVisible(control(form::GROUP_BOX_1)));
     EXPECT_FALSE(IsWindowVisible(control(form::LABEL_2)));

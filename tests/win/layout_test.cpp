@@ -27,9 +27,9 @@ protected:
     void expectLayoutFor(int width, int height, int referenceWidth, int referenceHeight) {
         const double horizontal = sizeRatio(width, referenceWidth);
         const double vertical = sizeRatio(height, referenceHeight);
-        for (const ControlSpec& spec : form::controls()) {
-            const DesignRect expected = spec.id == form::LABEL_1 ? spec.rect : scaled(spec.rect, horizontal, vertical);
-            expectRect(rectInParent(spec.id), expected, spec.name + " at " + std::to_string(width));
+        for (const ControlSpec& entry : form::controls()) {
+            const DesignRect expected = entry.id == form::LABEL_1 ? entry.rect : scaled(entry.rect, horizontal, vertical);
+            expectRect(rectInParent(entry.id), expected, entry.name + " at " + std::to_string(width));
         }
     }
 };
