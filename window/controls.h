@@ -55,7 +55,6 @@ public:
     using Control::Control;
     bool create(HINSTANCE instance, HWND parent);
     void setPicture(ByteView png);
-    bool hasPicture() const { return image_.has_value(); }
 
 protected:
     void paint(HDC dc, const RECT& client) override;

@@ -13,13 +13,4 @@ std::wstring wideFromGbk(std::string_view gbk) {
     return wide;
 }
 
-std::string gbkFromWide(std::wstring_view wide) {
-    if (wide.empty()) return {};
-    const int inLength = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(GBK_CODE_PAGE, 0, wide.data(), inLength, nullptr, 0, nullptr, nullptr);
-    std::string gbk(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(GBK_CODE_PAGE, 0, wide.data(), inLength, gbk.data(), length, nullptr, nullptr);
-    return gbk;
-}
-
 }  // namespace varnomel

@@ -11,6 +11,5 @@ namespace varnomel {
 constexpr unsigned GBK_CODE_PAGE = 936;
 
 std::wstring wideFromGbk(std::string_view gbk);
-std::string gbkFromWide(std::wstring_view wide);
 
 }  // namespace varnomel

@@ -42,8 +42,4 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-inline COLORREF toColorRef(unsigned char red, unsigned char green, unsigned char blue) {
-    return RGB(red, green, blue);
-}
-
 }  // namespace varnomel
