@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Cross-builds libpng (static) for the i686 mingw target from Debian's own source package.
-# Usage: scripts/build-libpng.sh PREFIX     (skips the work when PREFIX already holds it)
+# Cross-builds libpng (static) for a mingw target (i686 unless ARCH says
+# x86_64) from Debian's own source package.
+# Usage: scripts/build-libpng.sh PREFIX [ARCH]  (skips the work when PREFIX already holds it)
 set -euo pipefail
-prefix=$(realpath -m "${1:?usage: build-libpng.sh PREFIX}")
+prefix=$(realpath -m "${1:?usage: build-libpng.sh PREFIX [ARCH]}")
+arch=${2:-i686}
 root=$(cd "$(dirname "$0")/.." && pwd)
 [ -f "$prefix/lib/libpng16.a" ] && [ -f "$prefix/include/png.h" ] && exit 0
 
@@ -13,10 +15,10 @@ apt-get source --download-only -qq libpng1.6 >/dev/null 2>&1 || apt-get source -
 dsc=$(ls libpng1.6_*.dsc | head -n1)
 dpkg-source --no-check -x "$dsc" src >/dev/null
 cmake -S src -B build -G "Unix Makefiles" \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
   -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
-  -DZLIB_LIBRARY=/usr/i686-w64-mingw32/lib/libz.a -DZLIB_INCLUDE_DIR=/usr/i686-w64-mingw32/include \
+  -DZLIB_USE_STATIC_LIBS=ON \
   >/dev/null
 cmake --build build -j"$(nproc)" >/dev/null
 cmake --install build >/dev/null

@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
-# Builds Varnomel.exe (and, with "all", every Windows-side test) into build/target.
+# Builds Varnomel.exe (and, with "all", every Windows-side test) into
+# build/target, the 32-bit program that ships. With ARCH=x86_64 it builds the
+# same sources for 64-bit Windows into build/target-x86_64 instead, for machines
+# whose Wine runs 64-bit programs only.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+arch=${ARCH:-i686}
+tree=build/target; [ "$arch" = i686 ] || tree=build/target-$arch
 scripts/install-deps.sh
-scripts/build-libpng.sh build/deps/libpng-i686
-png=$root/build/deps/libpng-i686
-cmake -S . -B build/target -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+scripts/build-libpng.sh "build/deps/libpng-$arch" "$arch"
+png=$root/build/deps/libpng-$arch
+cmake -S . -B "$tree" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPNG_LIBRARY="$png/lib/libpng16.a" -DPNG_PNG_INCLUDE_DIR="$png/include" >/dev/null
 if [ "${1:-}" = all ]; then
-  cmake --build build/target -j"$(nproc)"
+  cmake --build "$tree" -j"$(nproc)"
 else
-  cmake --build build/target -j"$(nproc)" --target Varnomel
+  cmake --build "$tree" -j"$(nproc)" --target Varnomel
 fi

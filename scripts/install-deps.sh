@@ -4,10 +4,11 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake g++ make pkg-config dpkg-dev ca-certificates
+  cmake g++ make pkg-config dpkg-dev ca-certificates file
   libgtest-dev libpng-dev zlib1g-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
-  wine wine32:i386 fonts-wine
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 fonts-wine
   xvfb xdotool imagemagick x11-xserver-utils x11-utils
   locales fonts-wqy-microhei
 )

@@ -4,6 +4,12 @@
 # Usage: scripts/with-wine-display.sh PREFIX_DIR COMMAND [ARGS...]
 set -euo pipefail
 prefix=$(realpath -m "${1:?usage: with-wine-display.sh PREFIX_DIR COMMAND...}"); shift
+scripts=$(cd "$(dirname "$0")" && pwd)
+
+if [ "$("$scripts/test-arch.sh")" = x86_64 ]; then
+  # Only 64-bit Wine runs here: `wine`, `wineboot` and `wineserver` are its.
+  export PATH="$scripts/wine64:$PATH" WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+fi
 
 export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree=;mshtml="
 export LC_ALL="${VARNOMEL_LOCALE:-zh_CN.UTF-8}"
