@@ -13,6 +13,7 @@
 #include "menu_model.h"
 #include "profile_file_win.h"
 #include "win32_window_system.h"
+#include "window_drag.h"
 #include "window_events.h"
 
 namespace varnomel {
@@ -63,6 +64,7 @@ private:
     void restoreDefaultSize();
     void showAbout();
     [[noreturn]] void exitFromMenu();
+    void giveTheForegroundBack() const;
 
     HINSTANCE instance_;
     int eventHold_ = 0;
@@ -72,6 +74,9 @@ private:
     GeometrySettings startupGeometry_;
     MenuModel menu_ = MenuModel::form();
     Form form_{*this};
+    WindowDrag drag_{form_.window()};
+    // The window that had the foreground before the context menu took it.
+    HWND foregroundBeforeMenu_ = nullptr;
 };
 
 }  // namespace varnomel

@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "gbk_text.h"
 
@@ -31,10 +32,28 @@ std::wstring Control::text() const {
     return value;
 }
 
+void Control::followPointer(PointerFollower& follower) {
+    SetCapture(hwnd());
+    follower_ = &follower;
+}
+
+void Control::pointerMoved() const {
+    // Where the pointer was when the move was reported, not where it is now.
+    const DWORD position = GetMessagePos();
+    follower_->pointerMoved(GET_X_LPARAM(position), GET_Y_LPARAM(position));
+}
+
 LRESULT Control::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN: events_.pressed(entry_.id, MouseButton::Left); break;
     case WM_RBUTTONDOWN: events_.pressed(entry_.id, MouseButton::Right); break;
+    case WM_MOUSEMOVE:
+        if (follower_) pointerMoved();
+        break;
+    case WM_LBUTTONUP:
+        if (follower_) ReleaseCapture();
+        break;
+    case WM_CAPTURECHANGED: follower_ = nullptr; break;
     case WM_PAINT: {
         PaintScope scope(hwnd());
         RECT client;

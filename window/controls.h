@@ -25,6 +25,8 @@ public:
     void setText(std::string_view gbk);
     void setVisible(bool visible);
     bool visible() const;
+    // Holds the mouse and reports its moves to `follower` until the left button is up.
+    void followPointer(PointerFollower& follower);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,7 +36,10 @@ protected:
     const ControlSpec& entry_;
 
 private:
+    void pointerMoved() const;
+
     WindowEvents& events_;
+    PointerFollower* follower_ = nullptr;
 };
 
 class Label : public Control {

@@ -45,8 +45,22 @@ void MainWindow::setSize(int width, int height) {
     SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
 }
 
+void MainWindow::moveTo(int left, int top) {
+    SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE);
+}
+
+// A window that is not activated is not raised by the system either: a press
+// brings it above the other windows itself.
+void MainWindow::comeToTheTop() {
+    SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+}
+
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_MOUSEACTIVATE:
+        // Presses on the overlay leave the keyboard with the window that has it, the game's.
+        comeToTheTop();
+        return MA_NOACTIVATE;
     case WM_ERASEBKGND: eraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
     case WM_SIZE: events_.sizeChanged(); return 0;
     case WM_COMMAND:

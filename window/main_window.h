@@ -23,12 +23,14 @@ public:
     ScreenRect geometry() const;
     // Resizes keeping the top-left corner; the size-change event runs before this returns.
     void setSize(int width, int height);
+    void moveTo(int left, int top);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void eraseBackground(HDC dc);
+    void comeToTheTop();
 
     WindowEvents& events_;
     const GroupBox* panel_ = nullptr;

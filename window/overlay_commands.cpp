@@ -55,26 +55,33 @@ void App::restoreDefaultSize() {
     window.setSize(window.geometry().width, DEFAULT_HEIGHT);
 }
 
-void App::beginDrag() {
-    // Runs the system's move loop as if the caption had been pressed; it
-    // returns when the button is released.
-    SendMessageW(form_.window().hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
-}
+void App::beginDrag() { drag_.start(DragKind::Move, form_.control(form::LABEL_1)); }
 
-void App::beginResize() {
-    SendMessageW(form_.window().hwnd(), WM_SYSCOMMAND, SC_SIZE + WMSZ_BOTTOMRIGHT, 0);
-}
+void App::beginResize() { drag_.start(DragKind::ResizeFromBottomRight, form_.control(form::LABEL_2)); }
 
 void App::openContextMenu() {
     POINT cursor{};
     GetCursorPos(&cursor);
     UniqueMenu popup = buildPopup(menu_);
     HWND window = form_.window().hwnd();
+    foregroundBeforeMenu_ = GetForegroundWindow();
     // Without the foreground a click elsewhere would not close the menu.
     SetForegroundWindow(window);
     TrackPopupMenu(popup.get(), TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, cursor.x + POPUP_OFFSET,
                    cursor.y + POPUP_OFFSET, 0, window, nullptr);
     PostMessageW(window, WM_NULL, 0, 0);
+    // The chosen item's command comes after this, and About gives it back again.
+    giveTheForegroundBack();
+}
+
+// Back to the game, unless the user has gone to another window meanwhile.
+void App::giveTheForegroundBack() const {
+    HWND now = GetForegroundWindow();
+    DWORD owner = 0;
+    if (now) GetWindowThreadProcessId(now, &owner);
+    const bool stillOurs = now == nullptr || owner == GetCurrentProcessId();
+    HWND before = foregroundBeforeMenu_;
+    if (stillOurs && before && before != now && IsWindow(before)) SetForegroundWindow(before);
 }
 
 void App::toggleAlwaysOnTop() {
@@ -90,7 +97,10 @@ void App::toggleResizeMode() {
     form_.control(form::LABEL_2).setVisible(resizing);
 }
 
-void App::showAbout() { showMessageBox(form_.window().hwnd(), aboutText(), aboutCaption(), MB_OK); }
+void App::showAbout() {
+    showMessageBox(form_.window().hwnd(), aboutText(), aboutCaption(), MB_OK);
+    giveTheForegroundBack();
+}
 
 void App::exitFromMenu() {
     const ScreenRect live = form_.window().geometry();

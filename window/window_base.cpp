@@ -8,7 +8,9 @@ void WindowBase::registerClass(HINSTANCE instance, const ClassLook& look) {
     if (GetClassInfoExW(instance, look.name, &existing)) return;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;  // a control that changes size draws itself anew
+    // A control that changes size draws itself anew. The second press of a
+    // double click comes as a double click, which does nothing.
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = look.cursor;

@@ -15,4 +15,12 @@ public:
     virtual void pressed(int controlId, MouseButton button) = 0;
 };
 
+// Told where the pointer is, in screen coordinates, while a control holds the
+// mouse after a press, until the left button is released.
+class PointerFollower {
+public:
+    virtual ~PointerFollower() = default;
+    virtual void pointerMoved(int screenX, int screenY) = 0;
+};
+
 }  // namespace varnomel

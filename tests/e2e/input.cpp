@@ -6,7 +6,24 @@ namespace varnomel::e2e {
 
 namespace {
 
+// When each button last went down, so that presses meant as single ones are
+// never taken for the second half of a double click.
+ULONGLONG lastPress[2] = {0, 0};
+
+void waitPastDoubleClickTime(int button) {
+    const ULONGLONG ready = lastPress[button] + GetDoubleClickTime() + 50;
+    const ULONGLONG now = GetTickCount64();
+    if (lastPress[button] != 0 && now < ready) Sleep(static_cast<DWORD>(ready - now));
+}
+
+void notePress(DWORD flags) {
+    if (flags & MOUSEEVENTF_LEFTDOWN) lastPress[0] = GetTickCount64();
+    if (flags & MOUSEEVENTF_RIGHTDOWN) lastPress[1] = GetTickCount64();
+}
+
 void sendMouse(DWORD flags, int x = 0, int y = 0) {
+    if (flags & MOUSEEVENTF_LEFTDOWN) waitPastDoubleClickTime(0);
+    if (flags & MOUSEEVENTF_RIGHTDOWN) waitPastDoubleClickTime(1);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
@@ -15,6 +32,7 @@ void sendMouse(DWORD flags, int x = 0, int y = 0) {
         input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     }
     SendInput(1, &input, sizeof input);
+    notePress(flags);
     Sleep(30);  // let the window system deliver it
 }
 
@@ -46,6 +64,13 @@ void leftClick(int x, int y) {
     moveMouse(x, y);
     leftButton(true);
     leftButton(false);
+}
+
+void leftDoubleClick(int x, int y, bool holdSecondPress) {
+    leftClick(x, y);
+    lastPress[0] = 0;  // the second press belongs to the first
+    leftButton(true);
+    if (!holdSecondPress) leftButton(false);
 }
 
 void pressKey(WORD key) {
@@ -80,6 +105,8 @@ void clickThroughTheScreen(int x, int y) {
         leftClick(x, y);
         return;
     }
+    waitPastDoubleClickTime(0);
+    lastPress[0] = GetTickCount64();
     runAndWait(L"Z:\\usr\\bin\\xdotool mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y) + L" click 1");
     Sleep(200);
 }
