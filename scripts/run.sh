@@ -6,13 +6,16 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/build.sh
+# The shipped 32-bit program, or its 64-bit build where this machine runs no 32-bit code.
+arch=$(scripts/test-arch.sh)
+tree=build/target; [ "$arch" = i686 ] || tree=build/target-$arch
+ARCH=$arch scripts/build.sh
 run_dir=$root/build/run
 mkdir -p "$run_dir"
-cp build/target/window/Varnomel.exe "$run_dir/"   # config.ini stays beside it between runs
+cp "$tree/window/Varnomel.exe" "$run_dir/"   # config.ini stays beside it between runs
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  USE_CURRENT_DISPLAY=1 scripts/with-wine-display.sh build/wineprefix-run wine "$run_dir/Varnomel.exe"
+  USE_CURRENT_DISPLAY=1 scripts/with-wine-display.sh build/wineprefix-run-$arch wine "$run_dir/Varnomel.exe"
   exit 0
 fi
-exec scripts/with-wine-display.sh build/wineprefix-run scripts/headless-demo.sh "$run_dir"
+exec scripts/with-wine-display.sh build/wineprefix-run-$arch scripts/headless-demo.sh "$run_dir"
