@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds libpng (static) for the i686 mingw target from Debian's own source package.
+# Read-only (cmake/libpng-read-only.dfa) and size-optimised, one section per
+# function and no unwind tables (C has no exceptions), so that the program's
+# link drops what it does not call.
 # Usage: scripts/build-libpng.sh PREFIX     (skips the work when PREFIX already holds it)
 set -euo pipefail
 prefix=$(realpath -m "${1:?usage: build-libpng.sh PREFIX}")
@@ -14,7 +17,8 @@ dsc=$(ls libpng1.6_*.dsc | head -n1)
 dpkg-source --no-check -x "$dsc" src >/dev/null
 cmake -S src -B build -G "Unix Makefiles" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DCMAKE_C_FLAGS="-ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables" -DDFA_XTRA="$root/cmake/libpng-read-only.dfa" \
   -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
   -DZLIB_LIBRARY=/usr/i686-w64-mingw32/lib/libz.a -DZLIB_INCLUDE_DIR=/usr/i686-w64-mingw32/include \
   >/dev/null
