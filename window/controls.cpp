@@ -89,26 +89,14 @@ bool PictureBox::create(HINSTANCE instance, HWND parent) {
 }
 
 void PictureBox::setPicture(ByteView png) {
-    // Composed over the box's black background once, when the picture is set.
-    image_ = decodePng(png.data, png.size, Rgb{0, 0, 0});
-    InvalidateRect(hwnd(), nullptr, TRUE);
-    UpdateWindow(hwnd());
+    png_ = png;
+    picture_.clear();
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void PictureBox::paint(HDC dc, const RECT& client) {
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    if (!image_) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image_->width;
-    info.bmiHeader.biHeight = -image_->height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetStretchBltMode(dc, GetDeviceCaps(dc, BITSPIXEL) > 16 ? HALFTONE : COLORONCOLOR);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, image_->width, image_->height,
-                  image_->pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    if (png_.data && !picture_.fits(client.right, client.bottom)) picture_.build(dc, png_, client.right, client.bottom);
+    if (!picture_.draw(dc)) FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 bool TransparentLabel::create(HINSTANCE instance, HWND parent, HFONT font) {
@@ -128,13 +116,13 @@ LRESULT TransparentLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_ERASEBKGND: return 1;  // no background: the panel beneath shows around the letters
     case WM_SETTEXT: {
         const LRESULT result = Control::handleMessage(message, wParam, lParam);
-        repaintFromBelow();
+        invalidateFromBelow();
         return result;
     }
     case WM_WINDOWPOSCHANGED: {
         const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
         const LRESULT result = Control::handleMessage(message, wParam, lParam);
-        if ((position->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) repaintFromBelow();
+        if ((position->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) invalidateFromBelow();
         return result;
     }
     default: return Control::handleMessage(message, wParam, lParam);
@@ -150,17 +138,19 @@ void TransparentLabel::paint(HDC dc, const RECT& client) {
     DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &area, DT_LEFT | DT_WORDBREAK | DT_NOCLIP);
 }
 
-// The label paints only its letters, so whatever lay beneath it is painted
-// again first: the top-level window and every window inside it that overlaps
-// the label, parents before children, then the label itself. Nothing of a
-// previous text survives.
-void TransparentLabel::repaintFromBelow() const {
+// The label paints only its letters, so whatever lay beneath it must be
+// painted again first: the area is marked, with erase, in the top-level window
+// and in every window inside it that overlaps the label. The next paint pass
+// (the one a press ends with, or the message loop's) paints parents before
+// children, then the label itself, each once however many labels changed.
+// Nothing of a previous text survives.
+void TransparentLabel::invalidateFromBelow() const {
     if (!IsWindowVisible(hwnd())) return;
     HWND top = GetAncestor(hwnd(), GA_ROOT);
     RECT area;
     GetWindowRect(hwnd(), &area);
     MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&area), 2);
-    RedrawWindow(top, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(top, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 GroupBox::~GroupBox() {

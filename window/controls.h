@@ -1,7 +1,6 @@
 // The control kinds of the form and how each draws itself.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +8,7 @@
 #include "form_layout.h"
 #include "handles.h"
 #include "png_image.h"
+#include "scaled_picture.h"
 #include "window_base.h"
 #include "window_events.h"
 
@@ -54,13 +54,15 @@ class PictureBox : public Control {
 public:
     using Control::Control;
     bool create(HINSTANCE instance, HWND parent);
+    // Marks the box for painting; the picture is decoded and stretched when it is next painted.
     void setPicture(ByteView png);
 
 protected:
     void paint(HDC dc, const RECT& client) override;
 
 private:
-    std::optional<Image> image_;
+    ByteView png_;
+    ScaledPicture picture_;
 };
 
 class TransparentLabel : public Control {
@@ -73,7 +75,7 @@ protected:
     void paint(HDC dc, const RECT& client) override;
 
 private:
-    void repaintFromBelow() const;
+    void invalidateFromBelow() const;
     HFONT font_ = nullptr;
 };
 
