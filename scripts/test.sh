@@ -21,4 +21,6 @@ ctest --test-dir build/host --output-on-failure -j"$jobs" || status=1
 echo "== Windows tests under Wine"
 scripts/with-wine-display.sh build/target/wineprefix \
   ctest --test-dir build/target --output-on-failure --timeout 300 || status=1
+echo "== benchmark, a few runs so that it keeps working (figures never fail)"
+scripts/bench.sh 3 1 || status=1
 exit "$status"
