@@ -1,7 +1,5 @@
 #include "controls.h"
 
-#include <commctrl.h>
-
 #include "gbk_text.h"
 
 namespace varnomel {
@@ -154,7 +152,10 @@ void TransparentLabel::invalidateFromBelow() const {
 }
 
 GroupBox::~GroupBox() {
-    if (hwnd_) RemoveWindowSubclass(hwnd_, subclassProc, 1);
+    if (hwnd_ && IsWindow(hwnd_)) {
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    }
 }
 
 bool GroupBox::create(HINSTANCE instance, HWND parent) {
@@ -164,7 +165,11 @@ bool GroupBox::create(HINSTANCE instance, HWND parent) {
     hwnd_ = CreateWindowExW(0, L"BUTTON", L"", childStyle() | BS_GROUPBOX, r.left, r.top, r.width, r.height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry_.id)), instance, nullptr);
     if (!hwnd_) return false;
-    SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    // Subclassed through its window procedure: the common controls' subclass
+    // helpers would load comctl32 into the process for this one box.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    systemProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GroupBox::subclassProc)));
     return true;
 }
 
@@ -184,16 +189,16 @@ void GroupBox::setVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : 
 
 bool GroupBox::visible() const { return IsWindowVisible(hwnd_) != FALSE; }
 
-LRESULT CALLBACK GroupBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR self) {
+LRESULT CALLBACK GroupBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<GroupBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_ERASEBKGND) {
         // Left unpainted, the interior would stay black instead of taking the panel's colour.
         RECT client;
         GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, reinterpret_cast<GroupBox*>(self)->brush_.get());
+        FillRect(reinterpret_cast<HDC>(wParam), &client, self->brush_.get());
         return 1;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallWindowProcW(self->systemProc_, window, message, wParam, lParam);
 }
 
 }  // namespace varnomel

@@ -96,10 +96,11 @@ public:
     bool visible() const;
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     const ControlSpec& entry_;
     HWND hwnd_ = nullptr;
+    WNDPROC systemProc_ = nullptr;
     COLORREF colour_ = 0;
     UniqueBrush brush_;
 };
