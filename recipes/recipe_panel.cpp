@@ -22,6 +22,7 @@ void pressed(PanelView& view, BaseItem item) {
     for (int row = 1; row <= BASE_ITEM_COUNT; ++row) {
         view.setEffectText(row, effectText(recipe(item, row)));
     }
+    view.showChanges();
 }
 
 }  // namespace varnomel::recipe_panel

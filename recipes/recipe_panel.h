@@ -22,6 +22,9 @@ public:
     virtual void setPicture(int pictureBox, ByteView png) = 0;
     // Transparent labels 1..9, one for each panel row; `text` is GBK.
     virtual void setEffectText(int row, std::string_view text) = 0;
+    // The changes above only mark what must be painted anew; this paints it,
+    // each control once, before it returns.
+    virtual void showChanges() = 0;
 };
 
 namespace recipe_panel {
@@ -33,7 +36,8 @@ constexpr int FIRST_RESULT_BOX = 19;
 // icons into the top row and into the panel's ingredient column.
 void prepare(PanelView& view);
 
-// A left-button press on base item `item` of the top row.
+// A left-button press on base item `item` of the top row. Everything is set
+// first, then painted in one pass.
 void pressed(PanelView& view, BaseItem item);
 
 }  // namespace recipe_panel

@@ -32,4 +32,6 @@ file -b build/target/window/Varnomel.exe | tee /dev/stderr | grep -q '^PE32 exec
 echo "== Windows tests under Wine ($test_arch)"
 scripts/with-wine-display.sh "$test_tree/wineprefix" \
   ctest --test-dir "$test_tree" --output-on-failure --timeout 300 || status=1
+echo "== benchmark, a few runs so that it keeps working (figures never fail)"
+scripts/bench.sh 3 1 || status=1
 exit "$status"

@@ -1,6 +1,5 @@
 #include "controls.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include "gbk_text.h"
@@ -108,26 +107,14 @@ bool PictureBox::create(HINSTANCE instance, HWND parent) {
 }
 
 void PictureBox::setPicture(ByteView png) {
-    // Composed over the box's black background once, when the picture is set.
-    image_ = decodePng(png.data, png.size, Rgb{0, 0, 0});
-    InvalidateRect(hwnd(), nullptr, TRUE);
-    UpdateWindow(hwnd());
+    png_ = png;
+    picture_.clear();
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void PictureBox::paint(HDC dc, const RECT& client) {
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    if (!image_) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image_->width;
-    info.bmiHeader.biHeight = -image_->height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetStretchBltMode(dc, GetDeviceCaps(dc, BITSPIXEL) > 16 ? HALFTONE : COLORONCOLOR);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, image_->width, image_->height,
-                  image_->pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    if (png_.data && !picture_.fits(client.right, client.bottom)) picture_.build(dc, png_, client.right, client.bottom);
+    if (!picture_.draw(dc)) FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 bool TransparentLabel::create(HINSTANCE instance, HWND parent, HFONT font) {
@@ -147,13 +134,13 @@ LRESULT TransparentLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_ERASEBKGND: return 1;  // no background: the panel beneath shows around the letters
     case WM_SETTEXT: {
         const LRESULT result = Control::handleMessage(message, wParam, lParam);
-        repaintFromBelow();
+        invalidateFromBelow();
         return result;
     }
     case WM_WINDOWPOSCHANGED: {
         const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
         const LRESULT result = Control::handleMessage(message, wParam, lParam);
-        if ((position->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) repaintFromBelow();
+        if ((position->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) invalidateFromBelow();
         return result;
     }
     default: return Control::handleMessage(message, wParam, lParam);
@@ -169,21 +156,26 @@ void TransparentLabel::paint(HDC dc, const RECT& client) {
     DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &area, DT_LEFT | DT_WORDBREAK | DT_NOCLIP);
 }
 
-// The label paints only its letters, so whatever lay beneath it is painted
-// again first: the top-level window and every window inside it that overlaps
-// the label, parents before children, then the label itself. Nothing of a
-// previous text survives.
-void TransparentLabel::repaintFromBelow() const {
+// The label paints only its letters, so whatever lay beneath it must be
+// painted again first: the area is marked, with erase, in the top-level window
+// and in every window inside it that overlaps the label. The next paint pass
+// (the one a press ends with, or the message loop's) paints parents before
+// children, then the label itself, each once however many labels changed.
+// Nothing of a previous text survives.
+void TransparentLabel::invalidateFromBelow() const {
     if (!IsWindowVisible(hwnd())) return;
     HWND top = GetAncestor(hwnd(), GA_ROOT);
     RECT area;
     GetWindowRect(hwnd(), &area);
     MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&area), 2);
-    RedrawWindow(top, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(top, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 GroupBox::~GroupBox() {
-    if (hwnd_) RemoveWindowSubclass(hwnd_, subclassProc, 1);
+    if (hwnd_ && IsWindow(hwnd_)) {
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    }
 }
 
 bool GroupBox::create(HINSTANCE instance, HWND parent) {
@@ -193,7 +185,11 @@ bool GroupBox::create(HINSTANCE instance, HWND parent) {
     hwnd_ = CreateWindowExW(0, L"BUTTON", L"", childStyle() | BS_GROUPBOX, r.left, r.top, r.width, r.height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry_.id)), instance, nullptr);
     if (!hwnd_) return false;
-    SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    // Subclassed through its window procedure: the common controls' subclass
+    // helpers would load comctl32 into the process for this one box.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    systemProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GroupBox::subclassProc)));
     return true;
 }
 
@@ -213,16 +209,16 @@ void GroupBox::setVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : 
 
 bool GroupBox::visible() const { return IsWindowVisible(hwnd_) != FALSE; }
 
-LRESULT CALLBACK GroupBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR self) {
+LRESULT CALLBACK GroupBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<GroupBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_ERASEBKGND) {
         // Left unpainted, the interior would stay black instead of taking the panel's colour.
         RECT client;
         GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, reinterpret_cast<GroupBox*>(self)->brush_.get());
+        FillRect(reinterpret_cast<HDC>(wParam), &client, self->brush_.get());
         return 1;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallWindowProcW(self->systemProc_, window, message, wParam, lParam);
 }
 
 }  // namespace varnomel

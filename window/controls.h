@@ -1,7 +1,6 @@
 // The control kinds of the form and how each draws itself.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +8,7 @@
 #include "form_layout.h"
 #include "handles.h"
 #include "png_image.h"
+#include "scaled_picture.h"
 #include "window_base.h"
 #include "window_events.h"
 
@@ -59,13 +59,15 @@ class PictureBox : public Control {
 public:
     using Control::Control;
     bool create(HINSTANCE instance, HWND parent);
+    // Marks the box for painting; the picture is decoded and stretched when it is next painted.
     void setPicture(ByteView png);
 
 protected:
     void paint(HDC dc, const RECT& client) override;
 
 private:
-    std::optional<Image> image_;
+    ByteView png_;
+    ScaledPicture picture_;
 };
 
 class TransparentLabel : public Control {
@@ -78,7 +80,7 @@ protected:
     void paint(HDC dc, const RECT& client) override;
 
 private:
-    void repaintFromBelow() const;
+    void invalidateFromBelow() const;
     HFONT font_ = nullptr;
 };
 
@@ -99,10 +101,11 @@ public:
     bool visible() const;
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     const ControlSpec& entry_;
     HWND hwnd_ = nullptr;
+    WNDPROC systemProc_ = nullptr;
     COLORREF colour_ = 0;
     UniqueBrush brush_;
 };

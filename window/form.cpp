@@ -89,4 +89,6 @@ void Form::setPicture(int pictureBox, ByteView png) {
 
 void Form::setEffectText(int row, std::string_view text) { control(form::transparentLabelId(row)).setText(text); }
 
+void Form::showChanges() { RedrawWindow(window_.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
 }  // namespace varnomel

@@ -29,6 +29,7 @@ public:
     void setPanelVisible(bool visible) override;
     void setPicture(int pictureBox, ByteView png) override;
     void setEffectText(int row, std::string_view text) override;
+    void showChanges() override;
 
 private:
     bool createControl(HINSTANCE instance, const ControlSpec& entry);

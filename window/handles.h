@@ -40,6 +40,7 @@ inline void destroyMenu(HMENU menu) { ::DestroyMenu(menu); }
 
 using UniqueBrush = UniqueHandle<HBRUSH, deleteGdiObject>;
 using UniqueFont = UniqueHandle<HFONT, deleteGdiObject>;
+using UniqueBitmap = UniqueHandle<HBITMAP, deleteGdiObject>;
 using UniqueWindow = UniqueHandle<HWND, destroyWindow>;
 using UniqueMenu = UniqueHandle<HMENU, destroyMenu>;
 

@@ -2,27 +2,17 @@
 #include <png.h>
 #include <zlib.h>
 
-#include <cstring>
 #include <vector>
 
+#include "png_encoder.h"
 #include "png_image.h"
 
 namespace varnomel {
 namespace {
 
-std::vector<unsigned char> encode(int width, int height, png_uint_32 format, const std::vector<unsigned char>& pixels) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width);
-    image.height = static_cast<png_uint_32>(height);
-    image.format = format;
-    png_alloc_size_t size = 0;
-    png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr);
-    std::vector<unsigned char> bytes(size);
-    EXPECT_TRUE(png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0, nullptr));
-    bytes.resize(size);
-    return bytes;
+std::vector<unsigned char> encode(int width, int height, testing::PngColour colour,
+                                  const std::vector<unsigned char>& pixels) {
+    return testing::encodePng(width, height, colour, pixels);
 }
 
 std::optional<Image> decode(const std::vector<unsigned char>& bytes, Rgb background = {}) {
@@ -52,7 +42,7 @@ TEST(PngImage, DecodesRgbaTopRowFirstAsZeroRgb) {
         255, 0, 0, 255,   0, 255, 0, 0,     // opaque red, transparent green
         0, 0, 255, 128,   10, 20, 30, 255,  // half blue, opaque dark
     };
-    const auto image = decode(encode(2, 2, PNG_FORMAT_RGBA, pixels), Rgb{0, 0, 0});
+    const auto image = decode(encode(2, 2, testing::PngColour::Rgba, pixels), Rgb{0, 0, 0});
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width, 2);
     EXPECT_EQ(image->height, 2);
@@ -60,22 +50,22 @@ TEST(PngImage, DecodesRgbaTopRowFirstAsZeroRgb) {
 }
 
 TEST(PngImage, TransparentPixelsTakeTheBackground) {
-    const auto image = decode(encode(1, 1, PNG_FORMAT_RGBA, {9, 9, 9, 0}), Rgb{1, 2, 3});
+    const auto image = decode(encode(1, 1, testing::PngColour::Rgba, {9, 9, 9, 0}), Rgb{1, 2, 3});
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels[0], 0x010203u);
 }
 
 TEST(PngImage, RgbAndGreyDecodeOpaque) {
-    const auto rgb = decode(encode(1, 1, PNG_FORMAT_RGB, {1, 2, 3}), Rgb{200, 200, 200});
+    const auto rgb = decode(encode(1, 1, testing::PngColour::Rgb, {1, 2, 3}), Rgb{200, 200, 200});
     ASSERT_TRUE(rgb);
     EXPECT_EQ(rgb->pixels[0], 0x010203u);
-    const auto grey = decode(encode(1, 1, PNG_FORMAT_GRAY, {77}));
+    const auto grey = decode(encode(1, 1, testing::PngColour::Grey, {77}));
     ASSERT_TRUE(grey);
     EXPECT_EQ(grey->pixels[0], 0x4D4D4Du);
 }
 
 TEST(PngImage, RejectsBytesThatAreNoWholePng) {
-    const std::vector<unsigned char> good = encode(3, 3, PNG_FORMAT_RGB, std::vector<unsigned char>(27, 60));
+    const std::vector<unsigned char> good = encode(3, 3, testing::PngColour::Rgb, std::vector<unsigned char>(27, 60));
     ASSERT_TRUE(decode(good));
     EXPECT_FALSE(decodePng(nullptr, 0, Rgb{}));
     EXPECT_FALSE(decode({'G', 'I', 'F', '8', '9', 'a', 0, 0}));

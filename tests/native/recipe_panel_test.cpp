@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -9,17 +10,20 @@
 namespace varnomel {
 namespace {
 
-// Records what the panel shows, by the icon each picture box holds.
+// Records what the panel shows, by the icon each picture box holds, and the
+// order of the calls.
 class FakeView : public PanelView {
 public:
     bool visible = true;
     std::map<int, std::string> pictures;  // picture box → icon name
     std::map<int, std::string> texts;     // row → GBK text
+    std::vector<char> calls;              // 'v'isibility, 'p'icture, 't'ext, 's'how changes
 
     bool panelVisible() const override { return visible; }
-    void setPanelVisible(bool value) override { visible = value; }
-    void setPicture(int box, ByteView png) override { pictures[box] = iconNamed(png); }
-    void setEffectText(int row, std::string_view text) override { texts[row] = std::string(text); }
+    void setPanelVisible(bool value) override { visible = value; calls.push_back('v'); }
+    void setPicture(int box, ByteView png) override { pictures[box] = iconNamed(png); calls.push_back('p'); }
+    void setEffectText(int row, std::string_view text) override { texts[row] = std::string(text); calls.push_back('t'); }
+    void showChanges() override { calls.push_back('s'); }
 
     std::vector<std::string> resultColumn() const { return column(recipe_panel::FIRST_RESULT_BOX); }
     std::vector<std::string> ingredientColumn() const { return column(recipe_panel::FIRST_INGREDIENT_BOX); }
@@ -80,6 +84,19 @@ TEST(RecipePanel, TheToggleIgnoresWhichItemWasPressed) {
     recipe_panel::pressed(view, 1);
     EXPECT_TRUE(view.visible);
     EXPECT_EQ(view.resultColumn(), combos({1, 2, 3, 4, 5, 6, 7, 8, 9}));
+}
+
+TEST(RecipePanel, APressPaintsOnceAfterEverythingIsSet) {
+    FakeView view;
+    recipe_panel::prepare(view);
+    EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), 's'), 0) << "the first frame paints after start-up";
+    for (BaseItem item : {4, 4}) {  // the press that opens and the one that closes
+        view.calls.clear();
+        recipe_panel::pressed(view, item);
+        ASSERT_EQ(view.calls.size(), 1u + 9 + 9 + 1);
+        EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), 's'), 1);
+        EXPECT_EQ(view.calls.back(), 's');
+    }
 }
 
 TEST(RecipePanel, PressOnEightShowsItsTextsInRowOrder) {
