@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "display_scale.h"
 #include "scale_arithmetic.h"
 
 namespace varnomel {
@@ -33,6 +34,10 @@ double extent(std::int32_t from, std::int32_t to) {
 // A difference of two 32-bit coordinates, wrapped to 32 bits as the record holds it.
 std::int32_t span(std::int32_t from, std::int32_t to) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(to) - static_cast<std::uint32_t>(from));
+}
+
+std::int32_t wrappedSum(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
 
 }  // namespace
@@ -69,6 +74,18 @@ void LayoutScaler::rescale() {
     // Counted once: a record added while the controls move waits for the next rescale.
     const std::size_t count = controls_.size();
     for (std::size_t i = 0; i < count; ++i) place(controls_[i], horizontal, vertical);
+}
+
+void LayoutScaler::changeScale(int fromDpi, int toDpi) {
+    const auto rescaled = [&](std::int32_t value) { return mulDivRounded(value, toDpi, fromDpi); };
+    for (ScaledControl& record : controls_) {
+        record.left = rescaled(record.left);
+        record.top = rescaled(record.top);
+        record.width = rescaled(record.width);
+        record.height = rescaled(record.height);
+    }
+    referenceRect_.right = wrappedSum(referenceRect_.left, rescaled(span(referenceRect_.left, referenceRect_.right)));
+    referenceRect_.bottom = wrappedSum(referenceRect_.top, rescaled(span(referenceRect_.top, referenceRect_.bottom)));
 }
 
 void LayoutScaler::place(const ScaledControl& record, double horizontalRatio, double verticalRatio) {

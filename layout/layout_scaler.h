@@ -48,6 +48,10 @@ public:
     // Places every registered control, in registration order, for the bound
     // window's present outer size, and stacks each below its siblings.
     virtual void rescale();
+    // The display's scale changed from `fromDpi` to `toDpi`: every recorded
+    // rectangle and the reference size are taken at the new scale, so that the
+    // proportions the window had keep holding.
+    void changeScale(int fromDpi, int toDpi);
 
     WindowHandle boundWindow() const { return boundWindow_; }
     const std::vector<ScaledControl>& controls() const { return controls_; }

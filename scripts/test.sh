@@ -30,7 +30,7 @@ ctest --test-dir build/host --output-on-failure -j"$jobs" || status=1
 echo "== the shipped program is a 32-bit Windows executable"
 file -b build/target/window/Varnomel.exe | tee /dev/stderr | grep -q '^PE32 executable (GUI) Intel 80386' || status=1
 echo "== Windows tests under Wine ($test_arch)"
-scripts/with-wine-display.sh "$test_tree/wineprefix" \
+WITH_DPI144_PREFIX=1 scripts/with-wine-display.sh "$test_tree/wineprefix" \
   ctest --test-dir "$test_tree" --output-on-failure --timeout 300 || status=1
 echo "== benchmark, a few runs so that it keeps working (figures never fail)"
 scripts/bench.sh 3 1 || status=1

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command with a Wine prefix of the build tree, a persistent wineserver
 # and, unless USE_CURRENT_DISPLAY=1 and a display exists, a fresh virtual X display.
+# With WITH_DPI144_PREFIX=1 a second prefix, PREFIX_DIR-dpi144, is made ready
+# beside it with the display at 144 DPI (150 %), for the tests that run there.
 # Usage: scripts/with-wine-display.sh PREFIX_DIR COMMAND [ARGS...]
 set -euo pipefail
 prefix=$(realpath -m "${1:?usage: with-wine-display.sh PREFIX_DIR COMMAND...}"); shift
@@ -17,6 +19,7 @@ export LC_ALL="${VARNOMEL_LOCALE:-zh_CN.UTF-8}"
 xvfb_pid=""
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
+  [ "${WITH_DPI144_PREFIX:-0}" = 1 ] && { WINEPREFIX="$prefix-dpi144" wineserver -k >/dev/null 2>&1 || true; }
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
   rm -f "${display_file:-}"
 }
@@ -33,16 +36,25 @@ if [ "${USE_CURRENT_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
   xsetroot -solid '#2e8b57' || true
 fi
 
-if [ ! -f "$prefix/system.reg" ]; then
-  mkdir -p "$prefix"
-  wineboot -i </dev/null >/dev/null 2>&1
-  # No window manager here: unmanaged windows need none to answer them.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-  wineserver -w
-fi
+# Usage: prepare_prefix DIR [DPI]
+prepare_prefix() {
+  export WINEPREFIX=$1
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i </dev/null >/dev/null 2>&1
+    # No window manager here: unmanaged windows need none to answer them.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    if [ -n "${2:-}" ]; then
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f </dev/null >/dev/null 2>&1
+    fi
+    wineserver -w
+  fi
+  # Helper processes inherit no pipes of ours, or CTest would wait for them.
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine wineboot </dev/null >/dev/null 2>&1 || true
+}
 
-# Helper processes inherit no pipes of ours, or CTest would wait for them.
-wineserver -p </dev/null >/dev/null 2>&1
-wine wineboot </dev/null >/dev/null 2>&1 || true
+[ "${WITH_DPI144_PREFIX:-0}" = 1 ] && prepare_prefix "$prefix-dpi144" 144
+prepare_prefix "$prefix"
 
 "$@"

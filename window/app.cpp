@@ -71,8 +71,9 @@ void App::creationHandler() {
 
 void App::restoreGeometry() {
     const ScreenRect current = form_.window().geometry();
-    const ScreenRect target =
-        reachableWindow(restoredRect(current, startupGeometry_), handleRectInWindow(), monitorWorkAreas());
+    const DisplayScale& scale = form_.scale();
+    const ScreenRect target = reachableWindow(restoredRect(current, startupGeometry_, scale),
+                                              handleRectInWindow(scale), monitorWorkAreas());
     if (target == current) return;  // nothing to move, and no size change from it
     SetWindowPos(form_.window().hwnd(), nullptr, target.left, target.top, target.width, target.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -124,6 +125,19 @@ void App::pressed(int controlId, MouseButton button) {
     } else if (button == MouseButton::Left && controlId >= form::pictureBoxId(1) && controlId <= form::pictureBoxId(9)) {
         recipe_panel::pressed(form_, controlId - form::pictureBoxId(0));
     }
+}
+
+// Moved to a display of another DPI: fonts and the handle are made anew for
+// it, the scaler's records are taken at the new scale, and the window takes
+// the rectangle the system suggests, so the proportions the user set are kept.
+void App::displayScaleChanged(int dpi, const ScreenRect& suggested) {
+    if (eventHold_ > 0) return;
+    const int previous = form_.scale().dpi();
+    form_.changeScale(dpi);
+    scaler_->changeScale(previous, dpi);
+    SetWindowPos(form_.window().hwnd(), nullptr, suggested.left, suggested.top, suggested.width, suggested.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    scaler_->rescale();  // also when the suggested size is the present one
 }
 
 void App::endProgram(int exitCode) {

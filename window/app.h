@@ -45,6 +45,7 @@ private:
     void destroying() override;
     void commandChosen(int command) override;
     void pressed(int controlId, MouseButton button) override;
+    void displayScaleChanged(int dpi, const ScreenRect& suggested) override;
 
     void creationHandler();
     void restoreGeometry();

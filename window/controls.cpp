@@ -31,6 +31,11 @@ std::wstring Control::text() const {
     return value;
 }
 
+void Control::setFont(HFONT font) {
+    font_ = font;
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 void Control::followPointer(PointerFollower& follower) {
     SetCapture(hwnd());
     follower_ = &follower;
@@ -65,12 +70,12 @@ LRESULT Control::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return WindowBase::handleMessage(message, wParam, lParam);
 }
 
-bool Label::create(HINSTANCE instance, HWND parent) {
+bool Label::create(HINSTANCE instance, HWND parent, const DesignRect& r, HFONT font) {
     registerClass(instance, {kLabelClass, LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr, nullptr});
     const LabelLook& look = entry_.look;
     if (look.background) background_.reset(CreateSolidBrush(colourRef(*look.background)));
     const DWORD edge = look.raisedFrame ? WS_EX_DLGMODALFRAME : WS_EX_STATICEDGE;
-    const DesignRect& r = entry_.rect;
+    font_ = font;
     if (!WindowBase::create(instance, kLabelClass, {edge, childStyle(), r.left, r.top, r.width, r.height, parent, entry_.id})) {
         return false;
     }
@@ -91,16 +96,15 @@ void Label::paint(HDC dc, const RECT& client) {
     FillRect(dc, &client, background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colourRef(entry_.look.text));
-    SelectScope font(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SelectScope font(dc, font_);
     const UINT layout = entry_.look.wordWrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
     RECT area = client;
     const std::wstring value = text();
     DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &area, DT_LEFT | DT_NOCLIP | layout);
 }
 
-bool PictureBox::create(HINSTANCE instance, HWND parent) {
+bool PictureBox::create(HINSTANCE instance, HWND parent, const DesignRect& r) {
     registerClass(instance, {kPictureClass, LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr, nullptr});
-    const DesignRect& r = entry_.rect;
     return WindowBase::create(instance, kPictureClass,
                               {WS_EX_STATICEDGE, childStyle(), r.left, r.top, r.width, r.height, parent, entry_.id}) !=
            nullptr;
@@ -117,10 +121,9 @@ void PictureBox::paint(HDC dc, const RECT& client) {
     if (!picture_.draw(dc)) FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-bool TransparentLabel::create(HINSTANCE instance, HWND parent, HFONT font) {
+bool TransparentLabel::create(HINSTANCE instance, HWND parent, const DesignRect& r, HFONT font) {
     registerClass(instance, {kTransparentLabelClass, LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr, nullptr});
     font_ = font;
-    const DesignRect& r = entry_.rect;
     if (!WindowBase::create(instance, kTransparentLabelClass,
                             {WS_EX_TRANSPARENT, childStyle(), r.left, r.top, r.width, r.height, parent, entry_.id})) {
         return false;
@@ -178,10 +181,9 @@ GroupBox::~GroupBox() {
     }
 }
 
-bool GroupBox::create(HINSTANCE instance, HWND parent) {
+bool GroupBox::create(HINSTANCE instance, HWND parent, const DesignRect& r) {
     colour_ = GetSysColor(COLOR_BTNFACE);
     brush_.reset(CreateSolidBrush(colour_));
-    const DesignRect& r = entry_.rect;
     hwnd_ = CreateWindowExW(0, L"BUTTON", L"", childStyle() | BS_GROUPBOX, r.left, r.top, r.width, r.height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry_.id)), instance, nullptr);
     if (!hwnd_) return false;

@@ -27,6 +27,9 @@ public:
     bool visible() const;
     // Holds the mouse and reports its moves to `follower` until the left button is up.
     void followPointer(PointerFollower& follower);
+    // The font its text is drawn in; the control keeps no ownership of it.
+    void setFont(HFONT font);
+    HFONT font() const { return font_; }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,6 +37,7 @@ protected:
     std::wstring text() const;
 
     const ControlSpec& entry_;
+    HFONT font_ = nullptr;
 
 private:
     void pointerMoved() const;
@@ -45,7 +49,7 @@ private:
 class Label : public Control {
 public:
     using Control::Control;
-    bool create(HINSTANCE instance, HWND parent);
+    bool create(HINSTANCE instance, HWND parent, const DesignRect& rect, HFONT font);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -58,7 +62,7 @@ private:
 class PictureBox : public Control {
 public:
     using Control::Control;
-    bool create(HINSTANCE instance, HWND parent);
+    bool create(HINSTANCE instance, HWND parent, const DesignRect& rect);
     // Marks the box for painting; the picture is decoded and stretched when it is next painted.
     void setPicture(ByteView png);
 
@@ -73,7 +77,7 @@ private:
 class TransparentLabel : public Control {
 public:
     using Control::Control;
-    bool create(HINSTANCE instance, HWND parent, HFONT font);
+    bool create(HINSTANCE instance, HWND parent, const DesignRect& rect, HFONT font);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -81,7 +85,6 @@ protected:
 
 private:
     void invalidateFromBelow() const;
-    HFONT font_ = nullptr;
 };
 
 // The system's group box, taught to erase its interior with a brush of its own.
@@ -92,7 +95,7 @@ public:
     GroupBox(const GroupBox&) = delete;
     GroupBox& operator=(const GroupBox&) = delete;
 
-    bool create(HINSTANCE instance, HWND parent);
+    bool create(HINSTANCE instance, HWND parent, const DesignRect& rect);
     HWND hwnd() const { return hwnd_; }
     void setBackground(Rgb colour);
     // The parent's answer to WM_CTLCOLORSTATIC for this box.

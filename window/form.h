@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls.h"
+#include "display_scale.h"
 #include "main_window.h"
 #include "recipe_panel.h"
 
@@ -20,6 +21,11 @@ public:
     bool create(HINSTANCE instance);
     void destroy() { window_.destroy(); }
 
+    // The scale of the display the window is on; the form's sizes are taken at it.
+    const DisplayScale& scale() const { return scale_; }
+    // Fonts, the handle and every text drawn anew for a display of `dpi`.
+    void changeScale(int dpi);
+
     MainWindow& window() { return window_; }
     GroupBox& panel() { return *panel_; }
     Control& control(int id);
@@ -33,6 +39,7 @@ public:
 
 private:
     bool createControl(HINSTANCE instance, const ControlSpec& entry);
+    void createFonts();
     void stack(ParentWindow parent);
     void showAsTheFormSays();
 
@@ -40,6 +47,8 @@ private:
     WindowEvents& events_;
     std::unique_ptr<GroupBox> panel_;
     std::vector<std::unique_ptr<Control>> controls_;
+    DisplayScale scale_;
+    UniqueFont labelFont_;
     UniqueFont effectFont_;
 };
 

@@ -14,12 +14,11 @@ HICON applicationIcon(HINSTANCE instance, int size) {
 
 }  // namespace
 
-bool MainWindow::create(HINSTANCE instance) {
+bool MainWindow::create(HINSTANCE instance, const DesignRect& r) {
     registerClass(instance, {kMainWindowClass, LoadCursor(nullptr, IDC_ARROW), nullptr,
                              applicationIcon(instance, GetSystemMetrics(SM_CXICON)),
                              applicationIcon(instance, GetSystemMetrics(SM_CXSMICON))});
     background_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
-    const DesignRect& r = form::WINDOW_RECT;
     // No frame, caption or system menu; the minimise capability without a button.
     const DWORD style = WS_POPUP | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     return WindowBase::create(instance, kMainWindowClass,
@@ -72,6 +71,12 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return panel_->colourFor(reinterpret_cast<HDC>(wParam));
         }
         break;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        events_.displayScaleChanged(HIWORD(wParam), {suggested.left, suggested.top, suggested.right - suggested.left,
+                                                     suggested.bottom - suggested.top});
+        return 0;
+    }
     case WM_DESTROY:
         events_.destroying();
         PostQuitMessage(0);

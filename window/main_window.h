@@ -14,7 +14,7 @@ class MainWindow : public WindowBase {
 public:
     explicit MainWindow(WindowEvents& events) : events_(events) {}
 
-    bool create(HINSTANCE instance);
+    bool create(HINSTANCE instance, const DesignRect& rect);
     void destroy();
     void setPanel(const GroupBox* panel) { panel_ = panel; }
     void setBackground(Rgb colour);

@@ -2,6 +2,7 @@
 // the minimum size, dragging and resizing, and the context menu's items.
 #include "app.h"
 #include "gbk_text.h"
+#include "geometry_restore.h"
 #include "handles.h"
 #include "message_box.h"
 
@@ -41,18 +42,20 @@ void App::setUpTransparency() {
 
 void App::enforceMinimumSize() {
     MainWindow& window = form_.window();
+    const int minimumWidth = form_.scale().pixels(DEFAULT_WIDTH);
+    const int minimumHeight = form_.scale().pixels(DEFAULT_HEIGHT);
     // Each resize runs this handler again, nested, before it returns; so the
     // height is read afresh after the width was fixed.
     ScreenRect now = window.geometry();
-    if (now.width < DEFAULT_WIDTH) window.setSize(DEFAULT_WIDTH, now.height);
+    if (now.width < minimumWidth) window.setSize(minimumWidth, now.height);
     now = window.geometry();
-    if (now.height < DEFAULT_HEIGHT) window.setSize(now.width, DEFAULT_HEIGHT);
+    if (now.height < minimumHeight) window.setSize(now.width, minimumHeight);
 }
 
 void App::restoreDefaultSize() {
     MainWindow& window = form_.window();
-    window.setSize(DEFAULT_WIDTH, window.geometry().height);
-    window.setSize(window.geometry().width, DEFAULT_HEIGHT);
+    window.setSize(form_.scale().pixels(DEFAULT_WIDTH), window.geometry().height);
+    window.setSize(window.geometry().width, form_.scale().pixels(DEFAULT_HEIGHT));
 }
 
 void App::beginDrag() { drag_.start(DragKind::Move, form_.control(form::LABEL_1)); }
@@ -67,8 +70,9 @@ void App::openContextMenu() {
     foregroundBeforeMenu_ = GetForegroundWindow();
     // Without the foreground a click elsewhere would not close the menu.
     SetForegroundWindow(window);
-    TrackPopupMenu(popup.get(), TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, cursor.x + POPUP_OFFSET,
-                   cursor.y + POPUP_OFFSET, 0, window, nullptr);
+    const int offset = form_.scale().pixels(POPUP_OFFSET);
+    TrackPopupMenu(popup.get(), TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, cursor.x + offset, cursor.y + offset, 0,
+                   window, nullptr);
     PostMessageW(window, WM_NULL, 0, 0);
     // The chosen item's command comes after this, and About gives it back again.
     giveTheForegroundBack();
@@ -103,8 +107,9 @@ void App::showAbout() {
 }
 
 void App::exitFromMenu() {
-    const ScreenRect live = form_.window().geometry();
-    saveGeometry(profile_, live.width, live.height, live.left, live.top);
+    // Sizes are stored in 96-DPI units, so the file means the same at every scale.
+    const GeometrySettings stored = storedGeometry(form_.window().geometry(), form_.scale());
+    saveGeometry(profile_, stored.width, stored.height, stored.left, stored.top);
     endProgram(0);
 }
 

@@ -1,6 +1,8 @@
 // The events of the window and its controls that the program may answer.
 #pragma once
 
+#include "reachable_position.h"
+
 namespace varnomel {
 
 enum class MouseButton { Left, Right };
@@ -13,6 +15,8 @@ public:
     virtual void commandChosen(int command) = 0;
     // A button went down on a control, before the control processes it.
     virtual void pressed(int controlId, MouseButton button) = 0;
+    // The window went to a display of another DPI; the system suggests `suggested` for it.
+    virtual void displayScaleChanged(int dpi, const ScreenRect& suggested) = 0;
 };
 
 // Told where the pointer is, in screen coordinates, while a control holds the

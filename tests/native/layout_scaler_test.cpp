@@ -8,6 +8,7 @@
 #include <ostream>
 #include <vector>
 
+#include "display_scale.h"
 #include "layout_scaler.h"
 #include "scale_arithmetic.h"
 
@@ -459,6 +460,63 @@ TEST(LayoutArithmetic, ScaleValueTruncatesAndKeepsTheLow32Bits) {
         SCOPED_TRACE(::testing::Message() << c.value << " x " << c.ratio);
         EXPECT_EQ(scaleValue(c.value, c.ratio), c.expected);
     }
+}
+
+}  // namespace
+}  // namespace varnomel
+
+namespace varnomel {
+namespace {
+
+TEST(DisplayScale, TakesEachValueAtTheDisplaysScaleRoundedAsMulDivRounds) {
+    struct Case {
+        int dpi;
+        std::int32_t design, pixels;
+    };
+    const Case cases[] = {
+        {96, 375, 375},  {96, -1, -1},     {144, 375, 563}, {144, 380, 570}, {144, 3, 5},
+        {120, 375, 469}, {192, 32, 64},    {144, -3, -5},   {144, 0, 0},     {144, 2147483647, 2147483647},
+        {144, -2147483647 - 1, -2147483647 - 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.design << " at " << c.dpi);
+        EXPECT_EQ(DisplayScale(c.dpi).pixels(c.design), c.pixels);
+    }
+}
+
+TEST(DisplayScale, SizesGoBackToTheSameDesignUnits) {
+    for (int dpi : {96, 120, 144, 168, 192}) {
+        const DisplayScale scale(dpi);
+        for (std::int32_t design : {375, 380, 500, 400, 1, 10000000}) {
+            EXPECT_EQ(scale.designUnits(scale.pixels(design)), design) << design << " at " << dpi;
+        }
+    }
+    EXPECT_EQ(DisplayScale(0).dpi(), 96) << "no DPI reads as the design's";
+    EXPECT_EQ(mulDivRounded(7, 3, 0), 7);
+}
+
+TEST(LayoutScaler, AChangeOfScaleKeepsTheProportionsTheWindowHad) {
+    FakeWindows windows;
+    windows.create(MAIN, 0, sized(10, 20, 750, 760));  // restored larger than the design size
+    windows.create(1, MAIN, sized(88, 0, 32, 32));
+    LayoutScaler scaler(windows);
+    scaler.bindWindow(MAIN);
+    scaler.addControl(1);
+    windows.resize(MAIN, 1000, 760);
+    scaler.rescale();
+    const Rect before = windows.screenRect(1);
+
+    scaler.changeScale(96, 144);
+    windows.resize(MAIN, 1500, 1140);
+    scaler.rescale();
+    // Before: 88 and 32 at 1000 ÷ 750. After: 132 and 48 at 1500 ÷ 1125, the same ratio.
+    EXPECT_EQ(before.left - 10, 117);
+    EXPECT_EQ(windows.screenRect(1), sized(10 + 176, 20, 64, 48));
+
+    scaler.changeScale(144, 96);
+    windows.resize(MAIN, 1000, 760);
+    scaler.rescale();
+    EXPECT_EQ(windows.screenRect(1).right, before.right) << "and back";
 }
 
 }  // namespace
