@@ -12,6 +12,9 @@ const wchar_t kLabelClass[] = L"VarnomelLabel";
 const wchar_t kPictureClass[] = L"VarnomelPicture";
 const wchar_t kTransparentLabelClass[] = L"VarnomelTransparentLabel";
 
+constexpr UINT_PTR POINTER_TIMER = 1;
+constexpr UINT POINTER_POLL_MILLISECONDS = 10;
+
 COLORREF colourRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
 // Children are created hidden; the form shows them once all are stacked.
@@ -36,15 +39,37 @@ void Control::setFont(HFONT font) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
+// Moves are reported as they come, and the pointer is also looked at every
+// few milliseconds while the button is held: a window that is not in the
+// foreground is not sent every move (Wine sends the moves over another
+// window to that window, capture or not), nor always the release.
 void Control::followPointer(PointerFollower& follower) {
     SetCapture(hwnd());
     follower_ = &follower;
+    SetTimer(hwnd(), POINTER_TIMER, POINTER_POLL_MILLISECONDS, nullptr);
+}
+
+void Control::stopFollowing() {
+    if (!follower_) return;
+    follower_ = nullptr;
+    KillTimer(hwnd(), POINTER_TIMER);
+    if (GetCapture() == hwnd()) ReleaseCapture();
 }
 
 void Control::pointerMoved() const {
     // Where the pointer was when the move was reported, not where it is now.
     const DWORD position = GetMessagePos();
     follower_->pointerMoved(GET_X_LPARAM(position), GET_Y_LPARAM(position));
+}
+
+void Control::lookAtPointer() {
+    const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;  // the physical left one
+    if ((GetAsyncKeyState(button) & 0x8000) == 0) {
+        stopFollowing();
+        return;
+    }
+    POINT pointer{};
+    if (GetCursorPos(&pointer)) follower_->pointerMoved(pointer.x, pointer.y);
 }
 
 LRESULT Control::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -54,10 +79,11 @@ LRESULT Control::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
         if (follower_) pointerMoved();
         break;
-    case WM_LBUTTONUP:
-        if (follower_) ReleaseCapture();
+    case WM_TIMER:
+        if (wParam == POINTER_TIMER && follower_) lookAtPointer();
         break;
-    case WM_CAPTURECHANGED: follower_ = nullptr; break;
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED: stopFollowing(); break;
     case WM_PAINT: {
         PaintScope scope(hwnd());
         RECT client;

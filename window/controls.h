@@ -41,6 +41,8 @@ protected:
 
 private:
     void pointerMoved() const;
+    void lookAtPointer();
+    void stopFollowing();
 
     WindowEvents& events_;
     PointerFollower* follower_ = nullptr;

@@ -13,6 +13,7 @@ void WindowDrag::start(DragKind kind, Control& pressed) {
 void WindowDrag::pointerMoved(int screenX, int screenY) {
     if (!drag_) return;
     const ScreenRect target = drag_->follow({screenX, screenY});
+    if (target == window_.geometry()) return;
     if (drag_->kind() == DragKind::Move) {
         window_.moveTo(target.left, target.top);
     } else {
