@@ -27,16 +27,6 @@ constexpr std::uint32_t MAGENTA_PIXEL = rgb(255, 0, 255);
 
 long widthOf(const RECT& r) { return r.right - r.left; }
 
-std::vector<std::string> nonEmptyLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) lines.push_back(line);
-    }
-    return lines;
-}
-
 POINT cursorPosition() {
     POINT cursor{};
     GetCursorPos(&cursor);
