@@ -3,7 +3,10 @@
 // On 32-bit x86 the x87 unit rounds a quotient or a product first to its
 // 64-bit mantissa and then again to double; now and then that lands one unit
 // off and moves a truncated pixel. SSE2 rounds once, as x86-64 always does.
-#if defined(__i386__) && !defined(__SSE2_MATH__)
+// Clang has no fpmath option: with SSE2 on it does double arithmetic in it anyway.
+#if defined(__i386__) && !defined(__SSE2_MATH__) && defined(__clang__)
+#define ROUNDED_ONCE __attribute__((target("sse2")))
+#elif defined(__i386__) && !defined(__SSE2_MATH__)
 #define ROUNDED_ONCE __attribute__((target("sse2,fpmath=sse")))
 #else
 #define ROUNDED_ONCE

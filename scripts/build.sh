@@ -8,15 +8,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 arch=${ARCH:-i686}
-tree=build/target; [ "$arch" = i686 ] || tree=build/target-$arch
 scripts/install-deps.sh
 scripts/build-libpng.sh "build/deps/libpng-$arch-readonly" "$arch"
-png=$root/build/deps/libpng-$arch-readonly
-cmake -S . -B "$tree" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
-  -DCMAKE_BUILD_TYPE=MinSizeRel \
-  -DPNG_LIBRARY="$png/lib/libpng16.a" -DPNG_PNG_INCLUDE_DIR="$png/include" >/dev/null
+# The preset (CMakePresets.json) holds the toolchain, the release type and where libpng and GoogleTest are.
+cmake --preset "debian-mingw-$arch" >/dev/null
 if [ "${1:-}" = all ]; then
-  cmake --build "$tree" -j"$(nproc)"
+  cmake --build --preset "debian-mingw-$arch" -j"$(nproc)"
 else
-  cmake --build "$tree" -j"$(nproc)" --target Varnomel
+  cmake --build --preset "debian-mingw-$arch" -j"$(nproc)" --target Varnomel
 fi

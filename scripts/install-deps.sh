@@ -8,6 +8,7 @@ PACKAGES=(
   libgtest-dev libpng-dev zlib1g-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  clang-14
   wine wine32:i386 wine64 fonts-wine
   xvfb xdotool imagemagick x11-xserver-utils x11-utils
   locales fonts-wqy-microhei

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds the host tree (pure code,
-# tools) and the Windows tree (Varnomel.exe and its tests), runs every test.
+# tools) and the Windows tree (Varnomel.exe and its tests), runs every test,
+# and has clang check the program's sources. The trees are CMakePresets.json's.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -9,8 +10,8 @@ jobs=$(nproc)
 scripts/install-deps.sh
 
 echo "== host build"
-cmake -S . -B build/host -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/host -j"$jobs"
+cmake --preset debian-host >/dev/null
+cmake --build --preset debian-host -j"$jobs"
 
 echo "== Windows build"
 scripts/build.sh all
@@ -26,12 +27,14 @@ fi
 
 status=0
 echo "== host tests"
-ctest --test-dir build/host --output-on-failure -j"$jobs" || status=1
+ctest --preset debian-host -j"$jobs" || status=1
 echo "== the shipped program is a 32-bit Windows executable"
-file -b build/target/window/Varnomel.exe | tee /dev/stderr | grep -q '^PE32 executable (GUI) Intel 80386' || status=1
+kind=$(file -b build/target/window/Varnomel.exe); echo "$kind"
+[[ $kind == "PE32 executable (GUI) Intel 80386"* ]] || status=1
 echo "== Windows tests under Wine ($test_arch)"
-WITH_DPI144_PREFIX=1 scripts/with-wine-display.sh "$test_tree/wineprefix" \
-  ctest --test-dir "$test_tree" --output-on-failure --timeout 300 || status=1
+WITH_DPI144_PREFIX=1 scripts/with-wine-display.sh "$test_tree/wineprefix" ctest --preset "debian-mingw-$test_arch" || status=1
+echo "== the second compiler: clang parses every source of the program for 32-bit Windows"
+scripts/clang-check.sh || status=1
 echo "== benchmark, a few runs so that it keeps working (figures never fail)"
 scripts/bench.sh 3 1 || status=1
 exit "$status"

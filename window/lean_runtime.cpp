@@ -17,7 +17,8 @@ namespace std {
 [[noreturn]] void __throw_length_error(const char*) { std::abort(); }
 [[noreturn]] void __throw_logic_error(const char*) { std::abort(); }
 [[noreturn]] void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
-[[noreturn]] void __glibcxx_assert_fail(const char*, int, const char*, const char*) noexcept { std::abort(); }
+// Declared noreturn by the library already, and Clang wants the attribute only there.
+void __glibcxx_assert_fail(const char*, int, const char*, const char*) noexcept { std::abort(); }
 
 }  // namespace std
 
