@@ -12,8 +12,9 @@ sleep 1
 import -window root "$shots/after-start.png"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
-# The third base item's icon: the row starts 56 pixels from the left, 32 apart.
-xdotool mousemove $((X + 56 + 32 * 2 + 16)) $((Y + 16)) click 1
+# The third base item's icon: at 100 % the row starts 56 pixels from the
+# left, 32 apart; the form grows with the display's scale, as WIDTH shows.
+xdotool mousemove $((X + (56 + 32 * 2 + 16) * WIDTH / 375)) $((Y + 16 * WIDTH / 375)) click 1
 sleep 1
 import -window root "$shots/after-pressing-item-3.png"
 
