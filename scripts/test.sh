@@ -15,9 +15,14 @@ cmake --build build/host -j"$jobs"
 echo "== Windows build"
 scripts/build.sh all
 
+echo "== sanitizer build (clang: AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer)"
+scripts/build-sanitized.sh
+
 status=0
 echo "== host tests"
 ctest --test-dir build/host --output-on-failure -j"$jobs" || status=1
+echo "== sanitizer tests and short fuzz runs"
+ctest --test-dir build/asan --output-on-failure -j"$jobs" || status=1
 echo "== Windows tests under Wine"
 scripts/with-wine-display.sh build/target/wineprefix \
   ctest --test-dir build/target --output-on-failure --timeout 300 || status=1
