@@ -39,9 +39,10 @@ std::uint32_t bigEndian(const unsigned char* bytes) {
 // reads them, so a forged length would cost that much memory for nothing.
 bool chunksFit(const unsigned char* data, std::size_t size) {
     constexpr std::size_t SIGNATURE = 8, HEADER = 8, CHECKSUM = 4;
-    for (std::size_t at = SIGNATURE; at < size && size - at >= HEADER + CHECKSUM;) {
+    for (std::size_t at = SIGNATURE; at < size && size - at >= HEADER;) {
         const std::size_t length = bigEndian(data + at);
-        if (length > size - at - HEADER - CHECKSUM) return false;
+        const std::size_t rest = size - at - HEADER;
+        if (rest < CHECKSUM || length > rest - CHECKSUM) return false;
         if (std::memcmp(data + at + 4, "IEND", 4) == 0) return true;
         at += HEADER + length + CHECKSUM;
     }

@@ -122,6 +122,9 @@ TEST(PngImage, RefusesAChunkLongerThanTheBytesGivenBeforeLibpngAllocatesIt) {
     // Under the sanitizers an allocation of that size fails the test.
     EXPECT_FALSE(decode(withChunkDeclaring(0x7FFFFFFF)));
     EXPECT_FALSE(decode(withChunkDeclaring(1000)));
+    std::vector<unsigned char> cutAfterItsHeader = withChunkDeclaring(0x7FFFFFFF);
+    cutAfterItsHeader.resize(8 + 25 + 8 + 2);
+    EXPECT_FALSE(decode(cutAfterItsHeader));
 }
 
 }  // namespace
