@@ -61,7 +61,7 @@ public:
             ++presses_;
             if (auto fault = pressItem(overlay_, lastItem_); !fault.empty()) return fault;
             if (i % PRESSES_PER_MENU == 0) {
-                if (auto fault = openAndEscapeMenu(overlay_); !fault.empty()) return fault;
+                if (auto fault = openAndEscapeMenu(overlay_, secondPresses_); !fault.empty()) return fault;
             }
             if (i % PRESSES_PER_DRAG == 0) {
                 if (auto fault = dragAndResize(); !fault.empty()) return fault;
@@ -79,6 +79,7 @@ public:
     }
 
     const std::vector<ProcessFigures>& samples() const { return samples_; }
+    int menusOpenedOnASecondPress() const { return secondPresses_; }
 
 private:
     std::string dragAndResize() {
@@ -102,6 +103,7 @@ private:
     std::vector<ProcessFigures> samples_;
     long presses_ = 0;
     long drags_ = 0;
+    int secondPresses_ = 0;
     int lastItem_ = 1;
 };
 
@@ -135,6 +137,7 @@ std::string run(const Plan& plan) {
         if (round % plan.roundsPerCheck != 0) continue;
         if (auto fault = soak.check(); !fault.empty()) return "round " + std::to_string(round) + ": " + fault;
     }
+    std::printf("context menus that opened only on a second right press: %d\n", soak.menusOpenedOnASecondPress());
     if (auto fault = growthFault(soak.samples(), plan.allowance); !fault.empty()) return fault;
 
     const RECT last = overlay.windowRect();

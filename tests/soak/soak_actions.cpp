@@ -88,12 +88,22 @@ std::string checkRows(const OverlayProcess& overlay, int item) {
     return {};
 }
 
-std::string openAndEscapeMenu(const OverlayProcess& overlay) {
+std::string openAndEscapeMenu(const OverlayProcess& overlay, int& secondPresses) {
     const POINT handle = e2e::centreOf(overlay.screenRect(form::LABEL_1));
-    e2e::moveMouse(handle.x, handle.y);
-    e2e::rightButton(true);
-    e2e::rightButton(false);
-    if (!waitUntil([&] { return popupMenuOf(overlay) != nullptr; })) return "the context menu did not open";
+    const auto opened = [&] {
+        e2e::moveMouse(handle.x, handle.y);
+        e2e::rightButton(true);
+        e2e::rightButton(false);
+        return waitUntil([&] { return popupMenuOf(overlay) != nullptr; });
+    };
+    // Seen once in 6,000 presses under Wine: a right press that opened
+    // nothing while the program went on answering. It is counted, and only a
+    // second such press in a row fails the run.
+    if (!opened()) {
+        if (!answers(overlay)) return "the overlay no longer answers";
+        ++secondPresses;
+        if (!opened()) return "the context menu did not open, twice in a row";
+    }
     e2e::pressKey(VK_ESCAPE);
     if (!waitUntil([&] { return popupMenuOf(overlay) == nullptr; })) return "Escape did not close the context menu";
     return {};

@@ -19,7 +19,8 @@ std::string pressItem(const e2e::OverlayProcess& overlay, int item);
 std::string checkRows(const e2e::OverlayProcess& overlay, int item);
 
 // A right press on the handle opens the context menu; Escape closes it.
-std::string openAndEscapeMenu(const e2e::OverlayProcess& overlay);
+// `secondPresses` counts the menus that opened only on a second right press.
+std::string openAndEscapeMenu(const e2e::OverlayProcess& overlay, int& secondPresses);
 
 // Chooses the menu's second item, which shows the resize grip.
 std::string turnOnResizeMode(const e2e::OverlayProcess& overlay);
