@@ -30,6 +30,25 @@ std::uint32_t composePixel(const png_byte* rgba, Rgb background) {
     return (red << 16) | (green << 8) | blue;
 }
 
+std::uint32_t bigEndian(const unsigned char* bytes) {
+    return std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 | std::uint32_t{bytes[2]} << 8 | bytes[3];
+}
+
+// Whether every chunk whose header is there declares no more bytes than
+// follow. libpng allocates some chunks at their declared length before it
+// reads them, so a forged length would cost that much memory for nothing.
+bool chunksFit(const unsigned char* data, std::size_t size) {
+    constexpr std::size_t SIGNATURE = 8, HEADER = 8, CHECKSUM = 4;
+    for (std::size_t at = SIGNATURE; at < size && size - at >= HEADER;) {
+        const std::size_t length = bigEndian(data + at);
+        const std::size_t rest = size - at - HEADER;
+        if (rest < CHECKSUM || length > rest - CHECKSUM) return false;
+        if (std::memcmp(data + at + 4, "IEND", 4) == 0) return true;
+        at += HEADER + length + CHECKSUM;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::uint8_t composeChannel(std::uint8_t channel, std::uint8_t alpha, std::uint8_t background) {
@@ -40,7 +59,7 @@ std::uint8_t composeChannel(std::uint8_t channel, std::uint8_t alpha, std::uint8
 }
 
 std::optional<Image> decodePng(const unsigned char* data, std::size_t size, Rgb background) {
-    if (data == nullptr || size == 0) return std::nullopt;
+    if (data == nullptr || size == 0 || !chunksFit(data, size)) return std::nullopt;
     PngReader reader;
     png_image& png = reader.image();
     if (!png_image_begin_read_from_memory(&png, data, size)) return std::nullopt;

@@ -12,6 +12,7 @@ PACKAGES=(
   wine wine32:i386 wine64 fonts-wine
   xvfb xdotool imagemagick x11-xserver-utils x11-utils
   locales fonts-wqy-microhei
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

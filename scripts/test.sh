@@ -25,9 +25,14 @@ if [ "$test_arch" != i686 ]; then
   test_tree=build/target-$test_arch
 fi
 
+echo "== sanitizer build (clang: AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer)"
+scripts/build-sanitized.sh
+
 status=0
 echo "== host tests"
 ctest --preset debian-host -j"$jobs" || status=1
+echo "== sanitizer tests and short fuzz runs"
+ctest --test-dir build/asan --output-on-failure -j"$jobs" || status=1
 echo "== the shipped program is a 32-bit Windows executable"
 kind=$(file -b build/target/window/Varnomel.exe); echo "$kind"
 [[ $kind == "PE32 executable (GUI) Intel 80386"* ]] || status=1

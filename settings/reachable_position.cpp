@@ -35,6 +35,13 @@ std::int32_t saturated(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
+// The window's length along one axis for placing it: a window shorter than
+// the far edge of its handle (no size read, or one not yet raised to the
+// minimum) is placed by its handle, so that the handle lands inside the area.
+std::int64_t extent(std::int32_t size, std::int32_t handleOffset, std::int32_t handleLength) {
+    return std::max<std::int64_t>(size, std::int64_t{handleOffset} + handleLength);
+}
+
 bool isEmpty(const ScreenRect& r) { return isEmpty(horizontal(r)) || isEmpty(vertical(r)); }
 
 // One of the handle's spans on the screen.
@@ -76,8 +83,10 @@ ScreenRect reachableWindow(const ScreenRect& window, const ScreenRect& handle,
     const ScreenRect* target = nearestArea(handleX, handleY, workAreas);
     if (target == nullptr) return window;
     ScreenRect moved = window;
-    moved.left = saturated(placeInside(window.left, window.width, horizontal(*target)));
-    moved.top = saturated(placeInside(window.top, window.height, vertical(*target)));
+    const std::int64_t width = extent(window.width, handle.left, handle.width);
+    const std::int64_t height = extent(window.height, handle.top, handle.height);
+    moved.left = saturated(placeInside(window.left, width, horizontal(*target)));
+    moved.top = saturated(placeInside(window.top, height, vertical(*target)));
     return moved;
 }
 

@@ -24,7 +24,9 @@ inline bool operator==(const ScreenRect& a, const ScreenRect& b) {
 // lies in some work area, the window is returned as it is. Otherwise it keeps
 // its size and is moved into the work area nearest to the handle (the first
 // listed of equally near ones); along an axis where it is larger than that
-// area, its edge is put on the area's left or top edge. Empty work areas are
+// area, its edge is put on the area's left or top edge. Along an axis where it
+// is shorter than the far edge of its handle, even negative, the handle is
+// what is moved into the area. Empty work areas are
 // passed over; with an empty handle or no work area left the window is
 // returned as it is.
 ScreenRect reachableWindow(const ScreenRect& window, const ScreenRect& handle,

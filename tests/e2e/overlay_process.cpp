@@ -46,10 +46,13 @@ constexpr int GROUP_BOX_ID = 300;
 
 }  // namespace
 
-OverlayProcess::OverlayProcess(std::optional<std::string> config) : folder_(freshFolder()) {
+OverlayProcess::OverlayProcess(std::optional<std::string> config,
+                               const std::function<void(const std::wstring& folder)>& prepare)
+    : folder_(freshFolder()) {
     const std::wstring program = folder_ + L"\\Varnomel.exe";
     CopyFileW(programPath().c_str(), program.c_str(), FALSE);
     if (config) std::ofstream(std::filesystem::path(folder_ + L"\\config.ini"), std::ios::binary) << *config;
+    if (prepare) prepare(folder_);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + program + L"\"";
@@ -78,6 +81,7 @@ OverlayProcess::~OverlayProcess() {
         CloseHandle(process_.hProcess);
     }
     DeleteFileW((folder_ + L"\\config.ini").c_str());
+    RemoveDirectoryW((folder_ + L"\\config.ini").c_str());  // left there by a test as a folder
     DeleteFileW((folder_ + L"\\Varnomel.exe").c_str());
     RemoveDirectoryW(folder_.c_str());
 }

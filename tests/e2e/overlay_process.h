@@ -13,8 +13,10 @@ namespace varnomel::e2e {
 
 class OverlayProcess {
 public:
-    // `config`: the bytes of a config.ini to put beside the program first.
-    explicit OverlayProcess(std::optional<std::string> config = std::nullopt);
+    // `config`: the bytes of a config.ini to put beside the program first;
+    // `prepare` then gets the program's folder before the program starts.
+    explicit OverlayProcess(std::optional<std::string> config = std::nullopt,
+                            const std::function<void(const std::wstring& folder)>& prepare = {});
     ~OverlayProcess();
     OverlayProcess(const OverlayProcess&) = delete;
     OverlayProcess& operator=(const OverlayProcess&) = delete;

@@ -97,5 +97,25 @@ TEST(PngImage, RejectsHugeDeclaredSizesBeforeAllocating) {
     EXPECT_FALSE(decode(headerDeclaring(64, 64))) << "a header alone holds no pixels";
 }
 
+// A whole image with a chunk after its header that declares `length` bytes
+// of data, of which none follow.
+std::vector<unsigned char> withChunkDeclaring(png_uint_32 length) {
+    std::vector<unsigned char> bytes = encode(2, 2, PNG_FORMAT_RGB, std::vector<unsigned char>(12, 90));
+    std::vector<unsigned char> chunk;
+    for (int shift = 24; shift >= 0; shift -= 8) chunk.push_back(static_cast<unsigned char>(length >> shift));
+    chunk.insert(chunk.end(), {'e', 'X', 'I', 'f'});
+    bytes.insert(bytes.begin() + 8 + 25, chunk.begin(), chunk.end());  // after the signature and the header chunk
+    return bytes;
+}
+
+TEST(PngImage, RefusesAChunkLongerThanTheBytesGivenBeforeLibpngAllocatesIt) {
+    // Under the sanitizers an allocation of that size fails the test.
+    EXPECT_FALSE(decode(withChunkDeclaring(0x7FFFFFFF)));
+    EXPECT_FALSE(decode(withChunkDeclaring(1000)));
+    std::vector<unsigned char> cutAfterItsHeader = withChunkDeclaring(0x7FFFFFFF);
+    cutAfterItsHeader.resize(8 + 25 + 8 + 2);
+    EXPECT_FALSE(decode(cutAfterItsHeader));
+}
+
 }  // namespace
 }  // namespace varnomel

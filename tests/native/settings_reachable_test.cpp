@@ -53,6 +53,11 @@ const ReachCase kReachCases[] = {
     {"empty work areas are passed over", {5000, 5000, 375, 380}, {{4000, 4000, 0, 0}, kScreen},
      {649, 388, 375, 380}},
     {"extreme position", {INT32_MAX, INT32_MIN, 375, 380}, {kScreen}, {649, 0, 375, 380}},
+    // Sizes as read from the file, before the minimum-size rule raises them.
+    {"no size, far off to the bottom right", {5000, 5000, 0, 0}, {kScreen}, {970, 740, 0, 0}},
+    {"smaller than the handle, far off", {5000, 5000, 20, 10}, {kScreen}, {970, 740, 20, 10}},
+    {"negative size, far off", {INT32_MAX, 1215752191, INT32_MIN, -20}, {kScreen}, {970, 740, INT32_MIN, -20}},
+    {"negative size, far off to the top left", {-5000, -5000, -500, -20}, {kScreen}, {0, 0, -500, -20}},
 };
 
 void PrintTo(const ReachCase& c, std::ostream* out) { *out << c.what; }
