@@ -100,7 +100,7 @@ TEST(PngImage, RejectsHugeDeclaredSizesBeforeAllocating) {
 // A whole image with a chunk after its header that declares `length` bytes
 // of data, of which none follow.
 std::vector<unsigned char> withChunkDeclaring(png_uint_32 length) {
-    std::vector<unsigned char> bytes = encode(2, 2, PNG_FORMAT_RGB, std::vector<unsigned char>(12, 90));
+    std::vector<unsigned char> bytes = encode(2, 2, testing::PngColour::Rgb, std::vector<unsigned char>(12, 90));
     std::vector<unsigned char> chunk;
     for (int shift = 24; shift >= 0; shift -= 8) chunk.push_back(static_cast<unsigned char>(length >> shift));
     chunk.insert(chunk.end(), {'e', 'X', 'I', 'f'});
