@@ -12,7 +12,7 @@ idle=${2:-10}
 scripts/build.sh >/dev/null
 # Measured as it ships, 32-bit, or built for 64-bit where this machine runs no 32-bit code.
 arch=$(scripts/test-arch.sh)
-tree=build/target; [ "$arch" = i686 ] || tree=build/target-$arch
+tree=$(scripts/test-arch.sh --tree)
 [ "$arch" = i686 ] || ARCH=$arch scripts/build.sh >/dev/null
 cmake --build "$tree" -j"$(nproc)" --target varnomel_floor varnomel_bench >/dev/null
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores; measured: the $arch build"

@@ -23,7 +23,7 @@ file -b "$unpacked"/*/Varnomel.exe | grep -q '^PE32 executable (GUI) Intel 80386
   || { echo "the packaged Varnomel.exe is not the 32-bit program" >&2; exit 1; }
 
 arch=$(scripts/test-arch.sh)
-tree=build/target; [ "$arch" = i686 ] || tree=build/target-$arch
+tree=$(scripts/test-arch.sh --tree)
 echo "== the unpacked program starts ($arch package)"
 [ "$arch" = i686 ] || ARCH=$arch scripts/build.sh
 cmake --build --preset "debian-mingw-$arch" -j"$(nproc)" --target package_tests >/dev/null

@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 # The shipped 32-bit program, or its 64-bit build where this machine runs no 32-bit code.
 arch=$(scripts/test-arch.sh)
-tree=build/target; [ "$arch" = i686 ] || tree=build/target-$arch
+tree=$(scripts/test-arch.sh --tree)
 ARCH=$arch scripts/build.sh
 cmake --build "$tree" -j"$(nproc)" --target soak
 scripts/with-wine-display.sh "$tree/wineprefix" wine "$tree/tests/soak/soak.exe" "$@"

@@ -18,11 +18,10 @@ scripts/build.sh all
 # The tests run as the program ships, 32-bit, where the machine runs 32-bit
 # code; elsewhere the same sources built for 64-bit Windows stand in.
 test_arch=$(scripts/test-arch.sh)
-test_tree=build/target
+test_tree=$(scripts/test-arch.sh --tree)
 if [ "$test_arch" != i686 ]; then
   echo "== Windows build for $test_arch (this machine runs no 32-bit code)"
   ARCH=$test_arch scripts/build.sh all
-  test_tree=build/target-$test_arch
 fi
 
 echo "== sanitizer build (clang: AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer)"

@@ -1,27 +1,68 @@
 #include "input.h"
 
+#include <cstdlib>
 #include <string>
 
 namespace varnomel::e2e {
 
 namespace {
 
-// When each button last went down, so that presses meant as single ones are
-// never taken for the second half of a double click.
-ULONGLONG lastPress[2] = {0, 0};
+// When and where each button last went down, so that presses meant as single
+// ones are never taken for the second half of a double click.
+struct Press {
+    ULONGLONG time = 0;
+    POINT at{};
+};
+Press lastPress[2];
 
-void waitPastDoubleClickTime(int button) {
-    const ULONGLONG ready = lastPress[button] + GetDoubleClickTime() + 50;
-    const ULONGLONG now = GetTickCount64();
-    if (lastPress[button] != 0 && now < ready) Sleep(static_cast<DWORD>(ready - now));
+POINT pointerNow() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    return pointer;
 }
+
+// A double click needs the second press within the double-click time and
+// rectangle of the first.
+void waitPastDoubleClickTime(int button) {
+    const Press& last = lastPress[button];
+    const POINT now = pointerNow();
+    const bool sameSpot = std::abs(now.x - last.at.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                      std::abs(now.y - last.at.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    const ULONGLONG ready = last.time + GetDoubleClickTime() + 50;
+    const ULONGLONG tick = GetTickCount64();
+    if (last.time != 0 && sameSpot && tick < ready) Sleep(static_cast<DWORD>(ready - tick));
+}
+
+void notePress(int button) { lastPress[button] = {GetTickCount64(), pointerNow()}; }
 
 void notePress(DWORD flags) {
-    if (flags & MOUSEEVENTF_LEFTDOWN) lastPress[0] = GetTickCount64();
-    if (flags & MOUSEEVENTF_RIGHTDOWN) lastPress[1] = GetTickCount64();
+    if (flags & MOUSEEVENTF_LEFTDOWN) notePress(0);
+    if (flags & MOUSEEVENTF_RIGHTDOWN) notePress(1);
 }
 
-void sendMouse(DWORD flags, int x = 0, int y = 0) {
+POINT movedTo{};  // where moveMouse last put the pointer
+
+void sendMouse(DWORD flags, int x = 0, int y = 0);
+
+// Under Wine a late motion report of the X display now and then puts the
+// pointer back where an earlier move had it: a press waits until the pointer
+// rests where it was last moved, giving the move again if need be.
+void settlePointer() {
+    for (int check = 0, still = 0; check < 25 && still < 2; ++check) {
+        const POINT now = pointerNow();
+        if (now.x == movedTo.x && now.y == movedTo.y) {
+            ++still;
+        } else {
+            still = 0;
+            SetCursorPos(movedTo.x, movedTo.y);
+            sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, movedTo.x, movedTo.y);
+        }
+        Sleep(20);
+    }
+}
+
+void sendMouse(DWORD flags, int x, int y) {
+    if (flags & (MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_RIGHTDOWN)) settlePointer();
     if (flags & MOUSEEVENTF_LEFTDOWN) waitPastDoubleClickTime(0);
     if (flags & MOUSEEVENTF_RIGHTDOWN) waitPastDoubleClickTime(1);
     INPUT input{};
@@ -52,6 +93,7 @@ void runAndWait(std::wstring commandLine) {
 }  // namespace
 
 void moveMouse(int x, int y) {
+    movedTo = {x, y};
     SetCursorPos(x, y);
     sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y);
 }
@@ -68,7 +110,7 @@ void leftClick(int x, int y) {
 
 void leftDoubleClick(int x, int y, bool holdSecondPress) {
     leftClick(x, y);
-    lastPress[0] = 0;  // the second press belongs to the first
+    lastPress[0] = {};  // the second press belongs to the first
     leftButton(true);
     if (!holdSecondPress) leftButton(false);
 }
@@ -105,8 +147,9 @@ void clickThroughTheScreen(int x, int y) {
         leftClick(x, y);
         return;
     }
+    moveMouse(x, y);
     waitPastDoubleClickTime(0);
-    lastPress[0] = GetTickCount64();
+    notePress(0);
     runAndWait(L"Z:\\usr\\bin\\xdotool mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y) + L" click 1");
     Sleep(200);
 }

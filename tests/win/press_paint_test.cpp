@@ -46,10 +46,8 @@ private:
     std::map<HWND, int> counts_;
 };
 
-// The screen's pixels in a rectangle, as composed.
-std::vector<std::uint32_t> capture(const RECT& area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
+// The pixels of a width × height 32-bit bitmap after `draw` has drawn on it.
+std::vector<std::uint32_t> drawnPixels(int width, int height, const std::function<void(HDC)>& draw) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -57,7 +55,7 @@ std::vector<std::uint32_t> capture(const RECT& area) {
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    draw(memory);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     std::vector<std::uint32_t> copy(pixels, pixels + static_cast<std::size_t>(width) * height);
@@ -67,6 +65,30 @@ std::vector<std::uint32_t> capture(const RECT& area) {
     ReleaseDC(nullptr, screen);
     for (auto& pixel : copy) pixel &= 0xFFFFFF;
     return copy;
+}
+
+// The screen's pixels in a rectangle, as composed.
+std::vector<std::uint32_t> capture(const RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    return drawnPixels(width, height, [&](HDC memory) {
+        HDC screen = GetDC(nullptr);
+        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    });
+}
+
+// The screen reaches what was painted a little later under Wine: the
+// rectangle as soon as two captures 50 ms apart agree (2 s at the most).
+std::vector<std::uint32_t> settledCapture(const RECT& area) {
+    std::vector<std::uint32_t> last = capture(area);
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        Sleep(50);
+        std::vector<std::uint32_t> now = capture(area);
+        if (now == last) break;
+        last = std::move(now);
+    }
+    return last;
 }
 
 RECT screenRectOf(HWND window) {
@@ -89,29 +111,14 @@ std::vector<std::uint32_t> iconAsDrawn(IconId icon, const RECT& area) {
     const int height = area.bottom - area.top;
     const ByteView png = iconBytes(icon);
     const auto image = decodePng(png.data, png.size, Rgb{0, 0, 0});
-    BITMAPINFO target{};
-    target.bmiHeader = {sizeof target.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    BITMAPINFO source = target;
-    source.bmiHeader.biWidth = image->width;
-    source.bmiHeader.biHeight = -image->height;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &target, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    SetStretchBltMode(memory, HALFTONE);
-    SetBrushOrgEx(memory, 0, 0, nullptr);
-    StretchDIBits(memory, 0, 0, width, height, 0, 0, image->width, image->height, image->pixels.data(), &source,
-                  DIB_RGB_COLORS, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    std::vector<std::uint32_t> copy(pixels, pixels + static_cast<std::size_t>(width) * height);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    for (auto& pixel : copy) pixel &= 0xFFFFFF;
-    return copy;
+    BITMAPINFO source{};
+    source.bmiHeader = {sizeof source.bmiHeader, image->width, -image->height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    return drawnPixels(width, height, [&](HDC memory) {
+        SetStretchBltMode(memory, HALFTONE);
+        SetBrushOrgEx(memory, 0, 0, nullptr);
+        StretchDIBits(memory, 0, 0, width, height, 0, 0, image->width, image->height, image->pixels.data(),
+                      &source, DIB_RGB_COLORS, SRCCOPY);
+    });
 }
 
 class PressPaintTest : public AppTest {
@@ -158,9 +165,9 @@ protected:
             EXPECT_EQ(differing, 0) << "row " << row;
         }
         const RECT panel = screenRectOf(control(form::GROUP_BOX_1));
-        const auto afterChange = capture(panel);
+        const auto afterChange = settledCapture(panel);
         RedrawWindow(window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        EXPECT_TRUE(capture(panel) == afterChange) << "a full repaint shows the same: no trace of the old rows";
+        EXPECT_TRUE(settledCapture(panel) == afterChange) << "a full repaint shows the same: no trace of the old rows";
     }
 };
 
