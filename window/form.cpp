@@ -17,8 +17,9 @@ UniqueFont createEffectFont(const DisplayScale& scale) {
 UniqueFont createLabelFont(const DisplayScale& scale) {
     LOGFONTW look{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof look, &look);
-    look.lfHeight = mulDivRounded(look.lfHeight, scale.dpi(), systemDpi());
-    look.lfWidth = mulDivRounded(look.lfWidth, scale.dpi(), systemDpi());
+    const int madeFor = systemDpi();
+    look.lfHeight = mulDivRounded(look.lfHeight, scale.dpi(), madeFor);
+    look.lfWidth = mulDivRounded(look.lfWidth, scale.dpi(), madeFor);
     return UniqueFont(CreateFontIndirectW(&look));
 }
 

@@ -226,10 +226,6 @@ TEST(AlwaysOnTop, TheItemLetsOtherWindowsCoverTheOverlayAndThenKeepsItAboveAgain
 
 // --- About box -------------------------------------------------------------------------
 
-HWND aboutBoxOf(const OverlayProcess& overlay) {
-    return visibleWindowOf(overlay.processId(), [](HWND window) { return textOf(window) == L"关于"; });
-}
-
 BOOL CALLBACK collectChild(HWND child, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
     return TRUE;

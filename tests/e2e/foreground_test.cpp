@@ -114,10 +114,7 @@ TEST_F(GameKeepsTheKeyboard, TheContextMenuGivesTheForegroundBackAfterAnItem) {
 TEST_F(GameKeepsTheKeyboard, TheAboutBoxGivesTheForegroundBackWhenClosed) {
     choose(overlay, Item::About);
     HWND box = nullptr;
-    ASSERT_TRUE(waitUntil([&] {
-        box = visibleWindowOf(overlay.processId(), [](HWND window) { return textOf(window) == L"关于"; });
-        return box != nullptr;
-    }));
+    ASSERT_TRUE(waitUntil([&] { return (box = aboutBoxOf(overlay)) != nullptr; }));
     EXPECT_FALSE(IsWindowEnabled(overlay.window())) << "the box is task-modal as before";
     pressKey(VK_RETURN);
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }));

@@ -11,6 +11,10 @@ HWND popupMenuOf(const OverlayProcess& overlay) {
     return visibleWindowOf(overlay.processId(), [](HWND window) { return classOf(window) == L"#32768"; });
 }
 
+HWND aboutBoxOf(const OverlayProcess& overlay) {
+    return visibleWindowOf(overlay.processId(), [](HWND window) { return textOf(window) == L"关于"; });
+}
+
 void rightPressOnTheHandle(const OverlayProcess& overlay) {
     const POINT handle = centreOf(overlay.screenRect(form::LABEL_1));
     moveMouse(handle.x, handle.y);

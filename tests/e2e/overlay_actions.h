@@ -50,6 +50,8 @@ void dragBy(POINT from, long dx, long dy, Arrived arrived) {
 enum class Item { AlwaysOnTop = 1, ResizeMode, DefaultSize, About, Exit };
 
 HWND popupMenuOf(const OverlayProcess& overlay);
+// The About box, a window captioned 关于; null while there is none.
+HWND aboutBoxOf(const OverlayProcess& overlay);
 void rightPressOnTheHandle(const OverlayProcess& overlay);
 // Opens the menu by a right press on the handle; null if it did not open.
 HWND openContextMenu(const OverlayProcess& overlay);
